@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
+#include <system_error>
 #include <cstdlib>
 #include <locale.h>
 
@@ -113,11 +115,21 @@ bool TextToNumber(std::string_view text, double &value)
     if (i != n)
         return false;
 
-    const std::string number(text.substr(start, end - start));
-    errno = 0;
-    const double parsed = strtod_l(number.c_str(), nullptr, cLocale());
+    // from_chars is exact and fast; it takes no "+". A number out of range
+    // (too large, or too small) goes to strtod, which tells the two apart.
+    std::string_view number = text.substr(start, end - start);
+    if (number.front() == '+')
+        number.remove_prefix(1);
+    double parsed = 0;
+    const auto res = std::from_chars(number.data(), number.data() + number.size(), parsed);
+    if (res.ec == std::errc() && res.ptr == number.data() + number.size()) {
+        value = parsed;
+        return true;
+    }
+    const std::string copy(number);
+    parsed = strtod_l(copy.c_str(), nullptr, cLocale());
     if (std::isinf(parsed))
-        throw ArithmeticError("数值超出范围: " + number);
+        throw ArithmeticError("数值超出范围: " + copy);
     value = parsed;
     return true;
 }

@@ -22,10 +22,10 @@ public:
     // Converts the input; at a sequence iconv refuses, appends "?" and skips
     // `skip(rest)` bytes of input.
     template<typename Skip>
-    std::string convert(std::string_view in, Skip skip)
+    void convert(std::string_view in, Skip skip, std::string &out)
     {
         iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
-        std::string out;
+        out.clear();
         out.reserve(in.size() * 3 / 2 + 4);
         char buffer[256];
         char *src = const_cast<char *>(in.data());
@@ -46,7 +46,6 @@ public:
             srcLeft -= n;
             iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
         }
-        return out;
     }
 
 private:
@@ -130,16 +129,27 @@ bool isAscii(std::string_view s)
 
 std::string toGbk(std::string_view utf8)
 {
-    if (isAscii(utf8))
-        return std::string(utf8);
-    return utf8ToGbk().convert(utf8, skipUtf8);
+    std::string out;
+    toGbk(utf8, out);
+    return out;
+}
+
+void toGbk(std::string_view utf8, std::string &out)
+{
+    if (isAscii(utf8)) {
+        out.assign(utf8.data(), utf8.size());
+        return;
+    }
+    utf8ToGbk().convert(utf8, skipUtf8, out);
 }
 
 std::string fromGbk(std::string_view gbk)
 {
     if (isAscii(gbk))
         return std::string(gbk);
-    return gbkToUtf8().convert(gbk, skipGbk);
+    std::string out;
+    gbkToUtf8().convert(gbk, skipGbk, out);
+    return out;
 }
 
 std::size_t gbkLength(std::string_view utf8)

@@ -16,6 +16,10 @@ namespace holvane::text {
 // The GBK bytes of a UTF-8 text.
 std::string toGbk(std::string_view utf8);
 
+// The same into a buffer the caller reuses: `out` is replaced, its capacity
+// kept, so a caller that converts often does not allocate each time.
+void toGbk(std::string_view utf8, std::string &out);
+
 // The UTF-8 text of GBK bytes.
 std::string fromGbk(std::string_view gbk);
 

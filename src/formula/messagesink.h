@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace holvane::formula {
+
+// Where the evaluator's messages go. The interface shows each as a modal
+// message box; tests and holvane-eval record them.
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    // `text` is UTF-8, exactly as the specification words it.
+    virtual void show(const std::string &text) = 0;
+};
+
+} // namespace holvane::formula
