@@ -49,21 +49,21 @@ const char *fieldTypeName(FieldType type)
 {
     switch (type) {
     case FieldType::Text:
-        return "text";
+        return "文本";
     case FieldType::Int16:
-        return "int16";
+        return "短整数";
     case FieldType::Int32:
-        return "int32";
+        return "长整数";
     case FieldType::Float:
-        return "float";
+        return "浮点数";
     case FieldType::Date:
-        return "date";
+        return "日期";
     case FieldType::Memo:
-        return "memo";
+        return "备注";
     case FieldType::Graphic:
-        return "graphic";
+        return "图形";
     }
-    return "text";
+    return "文本";
 }
 
 } // namespace holvane::store

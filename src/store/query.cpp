@@ -33,6 +33,8 @@ std::string viewName(const std::string &table)
 
 } // namespace
 
+Query::Query() = default;
+
 Query::~Query()
 {
     close();

@@ -16,7 +16,7 @@ class TableLock;
 // Values reach the text only as bound parameters (`?`), never spliced in.
 class Query : public Cursor {
 public:
-    Query() = default;
+    Query();
     ~Query() override;
 
     void setDirectory(const std::filesystem::path &directory, std::vector<std::string> tables);

@@ -36,6 +36,8 @@ int applicationId(sqlite::Connection &db)
 
 } // namespace
 
+Table::Table() = default;
+
 Table::~Table()
 {
     close();
@@ -67,6 +69,7 @@ void Table::open()
     m_file = findNoCase(m_directory, tableFileName(m_tableName));
     if (m_file.empty())
         throw StoreError("无法打开数据表“" + m_tableName + "”：目录“" + m_directory.string() + "”中没有该表");
+    setLabel(m_file.filename().string());
     try {
         m_lock = std::make_unique<TableLock>(m_file, m_exclusive, m_tableName);
         m_readOnly = ::access(m_file.c_str(), W_OK) != 0 || ::access(m_directory.c_str(), W_OK) != 0;
@@ -203,7 +206,7 @@ void Table::cancel()
 void Table::setValue(int index, const Value &value)
 {
     requireEditing("写入字段");
-    m_buffer[static_cast<size_t>(index)] = fitValue(field(index), value, m_tableName);
+    m_buffer[static_cast<size_t>(index)] = fitValue(field(index), value, label());
 }
 
 void Table::setValue(std::string_view name, const Value &value)
@@ -214,7 +217,7 @@ void Table::setValue(std::string_view name, const Value &value)
 void Table::setText(int index, std::string_view text)
 {
     requireEditing("写入字段");
-    m_buffer[static_cast<size_t>(index)] = valueFromText(field(index), text, m_tableName);
+    m_buffer[static_cast<size_t>(index)] = valueFromText(field(index), text, label());
 }
 
 void Table::setText(std::string_view name, std::string_view text)
@@ -254,7 +257,7 @@ void Table::post()
         const bool duplicateKey = sqlite3_extended_errcode(m_db->handle()) == SQLITE_CONSTRAINT_PRIMARYKEY;
         sqlite3_exec(m_db->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
         if (duplicateKey)
-            throw StoreError("数据表“" + m_tableName + "”：关键字重复，记录未保存");
+            throw StoreError("数据表“" + label() + "”：关键字重复，记录未保存");
         throw;
     }
     const int position = recNo();

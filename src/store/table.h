@@ -25,7 +25,7 @@ enum class TableState { Inactive, Browse, Edit, Insert };
 // leaves the file readable with every record posted before.
 class Table : public Cursor {
 public:
-    Table() = default;
+    Table();
     ~Table() override;
 
     // Where the table lives: an alias's directory, or a directory path. The
