@@ -229,14 +229,40 @@ std::string displayGbkRange(std::string_view gbk, size_t offset, size_t length)
 
 // Stores an extended result as a double; a result beyond the double range, or
 // an invalid one, is the arithmetic error that reaches the caller.
-double store(long double r)
+[[noreturn]] void throwNotFinite(double d)
 {
-    const double d = static_cast<double>(r);
-    if (std::isinf(d))
-        throw ArithmeticError("浮点溢出");
     if (std::isnan(d))
         throw ArithmeticError("无效的浮点运算");
+    throw ArithmeticError("浮点溢出");
+}
+
+inline double store(long double r)
+{
+    const double d = static_cast<double>(r);
+    if (!std::isfinite(d))
+        throwNotFinite(d);
     return d;
+}
+
+// L to the power R, L > 0, in extended precision. A whole exponent of modest
+// size is done by repeated squaring, as the original's IntPower does (and
+// exactly where the result fits 64 bits); any other by powl.
+long double power(long double l, double r)
+{
+    if (r == std::trunc(r) && std::fabs(r) <= 64) {
+        auto n = static_cast<unsigned>(std::fabs(r));
+        long double result = 1.0L;
+        long double base = l;
+        while (n != 0) {
+            if (n & 1U)
+                result *= base;
+            n >>= 1U;
+            if (n != 0)
+                base *= base;
+        }
+        return r < 0 ? 1.0L / result : result;
+    }
+    return std::pow(l, static_cast<long double>(r));
 }
 
 long double sineOf(long double a) { return std::fabs(a) >= kTrigLimit ? 0.0L : std::sin(a); }
@@ -320,7 +346,7 @@ void FormulaEvaluator::scan()
             return false;
         }
         m_tokens[static_cast<size_t>(++m_count)] = Token{k, static_cast<uint32_t>(offset),
-                                                         static_cast<uint32_t>(length), -1};
+                                                         static_cast<uint32_t>(length), -1, Unread, 0.0};
         return true;
     });
     // The sign pass; the last token is never changed.
@@ -383,6 +409,7 @@ bool FormulaEvaluator::BindVariables(const ValueGrid &grid)
             if (token.kind == kind::Variable && tokenText(token) == name) {
                 token.kind = kind::Number;
                 token.valueRow = r;
+                token.numberState = Unread;
             }
         }
     }
@@ -451,14 +478,34 @@ bool FormulaEvaluator::evaluateValue(double &result)
 
     while (m_ok && !(cur == 0 && m_operators[static_cast<size_t>(m_operatorTop)] == 0)) {
         if (cur == kind::Number) {
-            const std::string_view text = tokenText(m_tokens[static_cast<size_t>(i)]);
-            double v = 0;
-            if (text.empty())
+            Token &token = m_tokens[static_cast<size_t>(i)];
+            if (token.numberState == Unread) {
+                const std::string_view text = tokenText(token);
+                double v = 0;
+                if (text.empty()) {
+                    token.numberState = IsEmpty;
+                } else {
+                    try {
+                        token.numberState = TextToNumber(text, v) ? IsNumber : NotANumber;
+                    } catch (const ArithmeticError &) {
+                        token.numberState = OutOfRange;
+                    }
+                }
+                token.number = v;
+            }
+            switch (token.numberState) {
+            case IsNumber:
+                pushValue(token.number);
+                break;
+            case IsEmpty:
                 fail(kEmptyText);
-            else if (!TextToNumber(text, v))
+                break;
+            case NotANumber:
                 fail(kNotANumber);
-            else
-                pushValue(v);
+                break;
+            default:
+                throw ArithmeticError("数值超出范围: " + std::string(tokenText(token)));
+            }
             ++i;
         } else if (cur == kind::Variable) {
             // Left unbound: no value and no operator; the evaluation ends.
@@ -534,7 +581,7 @@ void FormulaEvaluator::applyBinary(int32_t op, double left, double right)
             fail(kPowerBase);
             return;
         }
-        m_pending = store(std::pow(l, r));
+        m_pending = store(power(l, right));
         return;
     default:
         // Codes 12..39 that are no operator never reach the stack.

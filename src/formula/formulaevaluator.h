@@ -129,7 +129,12 @@ private:
         uint32_t srcOffset; // in m_source
         uint32_t srcLength;
         int32_t valueRow; // bound: index into m_rowOffsets; -1 while the text is the source's
+        // TextToNumber of the text, kept once computed: the text of a token does
+        // not change until the list is rebuilt or bound.
+        uint8_t numberState; // NumberState
+        double number;
     };
+    enum NumberState : uint8_t { Unread, IsNumber, IsEmpty, NotANumber, OutOfRange };
 
     class BusyGuard;
 

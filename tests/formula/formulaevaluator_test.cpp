@@ -606,4 +606,55 @@ TEST(Precision, EachStepIsExtendedThenStoredAsADouble)
     EXPECT_EQ(eval("sin30"), static_cast<double>(std::sin(static_cast<long double>(a))));
 }
 
+TEST(Precision, WholePowersAgreeWithExtendedPow)
+{
+    RecordingSink sink;
+    FormulaEvaluator evaluator(EvaluatorProfile::calculator(), sink);
+    for (const char *base : {"1.1", "0.3", "7", "2.5", "0.637", "1.0001", "123.456"}) {
+        for (int n : {-64, -13, -3, -2, -1, 0, 1, 2, 3, 5, 10, 17, 33, 64, 65}) {
+            const std::string formula = std::string("x^(") + std::to_string(n) + ")";
+            evaluator.Tokenize(formula);
+            ListValueGrid grid(Rows{{"x", base}});
+            ASSERT_TRUE(evaluator.BindVariables(grid));
+            double v = 0;
+            ASSERT_TRUE(evaluator.Evaluate(v)) << formula;
+            const long double expected = std::pow(static_cast<long double>(std::strtod(base, nullptr)),
+                                                  static_cast<long double>(n));
+            EXPECT_EQ(v, static_cast<double>(expected)) << base << "^" << n;
+        }
+    }
+    EXPECT_EQ(outcome(Profile::Shared, "10^27"), "= 1E27");
+    EXPECT_EQ(outcome(Profile::Shared, "2^0.5"), "= 1.4142135623731");
+    EXPECT_EQ(outcome(Profile::Shared, "x^64", {"1e5"}), "x");
+    EXPECT_EQ(outcome(Profile::Shared, "x^-64", {"1e-5"}), "x");
+    EXPECT_EQ(outcome(Profile::Shared, "x^64", {"1e-6"}), "= 0");
+    EXPECT_EQ(outcome(Profile::Shared, "x^64", {"1e-5"}), "= 9.99988867182683E-321"); // subnormal
+}
+
+TEST(Evaluate, ABoundListGivesTheSameOutcomeEachTime)
+{
+    RecordingSink sink;
+    FormulaEvaluator evaluator(EvaluatorProfile::shared(), sink);
+    evaluator.Tokenize("a+b");
+    ASSERT_TRUE(evaluator.BindVariables(ListValueGrid(Rows{{"a", "1"}, {"b", "abc"}})));
+    double v = 0;
+    EXPECT_FALSE(evaluator.Evaluate(v));
+    EXPECT_FALSE(evaluator.Evaluate(v));
+    EXPECT_EQ(sink.messages, (std::vector<std::string>{"变量不是数字！", "变量不是数字！"}));
+    evaluator.Tokenize("a+b");
+    ASSERT_TRUE(evaluator.BindVariables(ListValueGrid(Rows{{"a", "1"}, {"b", "1e999"}})));
+    EXPECT_THROW(evaluator.Evaluate(v), ArithmeticError);
+    EXPECT_THROW(evaluator.Evaluate(v), ArithmeticError);
+    evaluator.Tokenize("a+b");
+    ASSERT_TRUE(evaluator.BindVariables(ListValueGrid(Rows{{"a", "1"}, {"b", "2"}})));
+    ASSERT_TRUE(evaluator.Evaluate(v));
+    EXPECT_EQ(v, 3);
+    // The messages come in evaluation order: the division fails before b is read.
+    sink.messages.clear();
+    evaluator.Tokenize("1/0+b");
+    ASSERT_TRUE(evaluator.BindVariables(ListValueGrid(Rows{{"b", "abc"}})));
+    EXPECT_FALSE(evaluator.Evaluate(v));
+    EXPECT_EQ(sink.messages, std::vector<std::string>{"除数为0 错误!"});
+}
+
 } // namespace
