@@ -35,7 +35,7 @@ public:
 // One instance per profile for the whole run, as in the program: its state is
 // reused for every formula.
 void run(FormulaEvaluator &evaluator, ReentrantSink &sink, bool radians, bool utf8, std::string_view formula,
-         const std::vector<std::string> &values)
+    const std::vector<std::string> &values)
 {
     const EvaluatorProfile &profile = evaluator.profile();
     ListValueGrid grid;

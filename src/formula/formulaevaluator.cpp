@@ -26,7 +26,10 @@ constexpr long double kPi = 3.14159265358979323846L;
 // The x87 sine and cosine give up (and the original yields 0) from 2^63 on.
 constexpr long double kTrigLimit = 9223372036854775808.0L;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 int32_t operatorKind(char c)
 {
@@ -90,8 +93,7 @@ int32_t function6(std::string_view w)
 
 // Part 3.1, algorithms 1 to 3 on 0-based offsets. `emit(kind, offset, length)`
 // receives each token; it returns false to stop the scan.
-template<typename Emit>
-void scanTokens(std::string_view s, char skipped, Emit &&emit)
+template<typename Emit> void scanTokens(std::string_view s, char skipped, Emit &&emit)
 {
     const size_t size = s.size();
     size_t p = 0;
@@ -265,14 +267,25 @@ long double power(long double l, double r)
     return std::pow(l, static_cast<long double>(r));
 }
 
-long double sineOf(long double a) { return std::fabs(a) >= kTrigLimit ? 0.0L : std::sin(a); }
-long double cosineOf(long double a) { return std::fabs(a) >= kTrigLimit ? 0.0L : std::cos(a); }
+long double sineOf(long double a)
+{
+    return std::fabs(a) >= kTrigLimit ? 0.0L : std::sin(a);
+}
+long double cosineOf(long double a)
+{
+    return std::fabs(a) >= kTrigLimit ? 0.0L : std::cos(a);
+}
 
 } // namespace
 
 class FormulaEvaluator::BusyGuard {
 public:
-    explicit BusyGuard(bool &flag) : m_flag(flag), m_acquired(!flag) { m_flag = true; }
+    explicit BusyGuard(bool &flag)
+        : m_flag(flag)
+        , m_acquired(!flag)
+    {
+        m_flag = true;
+    }
     ~BusyGuard()
     {
         if (m_acquired)
@@ -288,7 +301,8 @@ private:
 };
 
 FormulaEvaluator::FormulaEvaluator(const EvaluatorProfile &profile, MessageSink &messages)
-    : m_profile(profile), m_messages(messages)
+    : m_profile(profile)
+    , m_messages(messages)
 {
     if (m_profile.tokenCapacity < 1)
         m_profile.tokenCapacity = 1;
@@ -345,8 +359,8 @@ void FormulaEvaluator::scan()
             m_overflow = true;
             return false;
         }
-        m_tokens[static_cast<size_t>(++m_count)] = Token{k, static_cast<uint32_t>(offset),
-                                                         static_cast<uint32_t>(length), -1, Unread, 0.0};
+        m_tokens[static_cast<size_t>(++m_count)]
+            = Token { k, static_cast<uint32_t>(offset), static_cast<uint32_t>(length), -1, Unread, 0.0 };
         return true;
     });
     // The sign pass; the last token is never changed.
@@ -673,7 +687,7 @@ GongsiNode FormulaEvaluator::node(int k) const
     if (k < 1 || k > m_count)
         return {};
     const Token &t = m_tokens[static_cast<size_t>(k)];
-    return GongsiNode{t.kind, std::string(tokenText(t))};
+    return GongsiNode { t.kind, std::string(tokenText(t)) };
 }
 
 std::string FormulaEvaluator::displayText(int k) const
@@ -706,7 +720,10 @@ std::vector<std::string> FormulaEvaluator::variableNames() const
     return names;
 }
 
-bool FormulaEvaluator::splitsCharacter() const { return splitsCharacterGbk(m_source, m_profile.skippedByte); }
+bool FormulaEvaluator::splitsCharacter() const
+{
+    return splitsCharacterGbk(m_source, m_profile.skippedByte);
+}
 
 bool FormulaSplitsCharacter(std::string_view formulaUtf8, const EvaluatorProfile &profile)
 {

@@ -23,9 +23,9 @@ struct EvaluatorProfile {
     bool anglesSelectable; // false: degrees, always
 
     // The shared instance of the design calculators (module Js).
-    static EvaluatorProfile shared() { return {'\0', 100, 100, 100, false}; }
+    static EvaluatorProfile shared() { return { '\0', 100, 100, 100, false }; }
     // The engineering calculator window's instance (module Jsq).
-    static EvaluatorProfile calculator() { return {' ', 181, 40, 40, true}; }
+    static EvaluatorProfile calculator() { return { ' ', 181, 40, 40, true }; }
 };
 
 enum class AngleUnit { Degrees, Radians };

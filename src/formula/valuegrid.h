@@ -24,7 +24,10 @@ public:
 class ListValueGrid : public ValueGrid {
 public:
     ListValueGrid() = default;
-    explicit ListValueGrid(std::vector<std::pair<std::string, std::string>> rows) : m_rows(std::move(rows)) { }
+    explicit ListValueGrid(std::vector<std::pair<std::string, std::string>> rows)
+        : m_rows(std::move(rows))
+    {
+    }
 
     void setFormula(std::string formula) { m_formula = std::move(formula); }
     void addRow(std::string name, std::string value) { m_rows.emplace_back(std::move(name), std::move(value)); }

@@ -66,11 +66,11 @@ TEST(EvalTool, Arguments)
 {
     EvalToolOptions o;
     std::string error;
-    EXPECT_TRUE(parseEvalToolArguments({"--calculator", "--radians", "--vars"}, o, error));
+    EXPECT_TRUE(parseEvalToolArguments({ "--calculator", "--radians", "--vars" }, o, error));
     EXPECT_TRUE(o.calculator && o.radians && o.listVariables);
     EvalToolOptions p;
-    EXPECT_FALSE(parseEvalToolArguments({"--radians"}, p, error));
-    EXPECT_FALSE(parseEvalToolArguments({"--bogus"}, p, error));
+    EXPECT_FALSE(parseEvalToolArguments({ "--radians" }, p, error));
+    EXPECT_FALSE(parseEvalToolArguments({ "--bogus" }, p, error));
 }
 
 TEST(EvalTool, RunsEveryLine)
@@ -84,8 +84,8 @@ TEST(EvalTool, RunsEveryLine)
 
 int runTool(const std::string &args, const std::filesystem::path &in, const std::filesystem::path &out)
 {
-    const std::string command =
-        std::string("'") + HOLVANE_EVAL_EXE + "' " + args + " < '" + in.string() + "' > '" + out.string() + "' 2>/dev/null";
+    const std::string command = std::string("'") + HOLVANE_EVAL_EXE + "' " + args + " < '" + in.string() + "' > '"
+        + out.string() + "' 2>/dev/null";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
@@ -94,35 +94,36 @@ TEST(EvalToolExecutable, EndToEnd)
 {
     holvane::test::TempDir dir;
     holvane::test::writeFile(dir / "in.txt",
-                             "2+3*4\n"
-                             "(2+3]*4\n"
-                             "2^3^2\n"
-                             "-2^2\n"
-                             "sqrt(-4)\n"
-                             "arcsin2\n"
-                             "cot0\n"
-                             "ln0\n"
-                             "Td/(2*sin(alf/2))\t0.1\t90\n"
-                             "K*sqrt((2*M/D)^2+Fx^2)/(n*f)\t2.5\t45000\t50\t600\t3\t0.2\n"
-                             "a*b\t2\n"
-                             "exp1000\n"
-                             "()\n"
-                             "sin30\n");
+        "2+3*4\n"
+        "(2+3]*4\n"
+        "2^3^2\n"
+        "-2^2\n"
+        "sqrt(-4)\n"
+        "arcsin2\n"
+        "cot0\n"
+        "ln0\n"
+        "Td/(2*sin(alf/2))\t0.1\t90\n"
+        "K*sqrt((2*M/D)^2+Fx^2)/(n*f)\t2.5\t45000\t50\t600\t3\t0.2\n"
+        "a*b\t2\n"
+        "exp1000\n"
+        "()\n"
+        "sin30\n");
     ASSERT_EQ(runTool("", dir / "in.txt", dir / "out.txt"), 0);
-    EXPECT_EQ(holvane::test::readFile(dir / "out.txt"), "= 14\n"
-                                                        "= 20\n"
-                                                        "= 64\n"
-                                                        "! 幂底数 <=0 错误!\n"
-                                                        "! 被开方数 <0 错误\n"
-                                                        "! arcsin(x): |X|>1错误\n"
-                                                        "! 角度是90度的偶数倍错误\n"
-                                                        "! 真数<=0， 错误!\n"
-                                                        "= 0.0707106781186548\n"
-                                                        "= 7905.69415042095\n"
-                                                        "! 请给所有变量赋值！\n"
-                                                        "x\n"
-                                                        "-\n"
-                                                        "= 0.5\n");
+    EXPECT_EQ(holvane::test::readFile(dir / "out.txt"),
+        "= 14\n"
+        "= 20\n"
+        "= 64\n"
+        "! 幂底数 <=0 错误!\n"
+        "! 被开方数 <0 错误\n"
+        "! arcsin(x): |X|>1错误\n"
+        "! 角度是90度的偶数倍错误\n"
+        "! 真数<=0， 错误!\n"
+        "= 0.0707106781186548\n"
+        "= 7905.69415042095\n"
+        "! 请给所有变量赋值！\n"
+        "x\n"
+        "-\n"
+        "= 0.5\n");
 
     ASSERT_EQ(runTool("--calculator --radians", dir / "in.txt", dir / "rad.txt"), 0);
     const std::string rad = holvane::test::readFile(dir / "rad.txt");

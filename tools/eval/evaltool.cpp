@@ -42,8 +42,8 @@ bool parseEvalToolArguments(const std::vector<std::string> &args, EvalToolOption
 }
 
 EvalTool::EvalTool(const EvalToolOptions &options)
-    : m_options(options),
-      m_evaluator(options.calculator ? EvaluatorProfile::calculator() : EvaluatorProfile::shared(), m_recorder)
+    : m_options(options)
+    , m_evaluator(options.calculator ? EvaluatorProfile::calculator() : EvaluatorProfile::shared(), m_recorder)
 {
     m_evaluator.setAngleUnit(options.radians ? AngleUnit::Radians : AngleUnit::Degrees);
 }
