@@ -7,6 +7,10 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <string>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 int main(int argc, char **argv)
 {
@@ -17,6 +21,12 @@ int main(int argc, char **argv)
     // Pictures are drawn off screen; no display is needed.
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Qt wants a private runtime folder; a build runs the packer without one.
+    if (!std::getenv("XDG_RUNTIME_DIR")) {
+        const std::string runtime = "/tmp/holvane-pack-" + std::to_string(getuid());
+        mkdir(runtime.c_str(), 0700);
+        setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    }
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
     try {

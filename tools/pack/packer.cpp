@@ -69,6 +69,7 @@ public:
     void run()
     {
         checkTopLevel();
+        fs::create_directories(m_staging / "bkdata");
         packPictures("imgi", "imgi.dat", m_keys.pictures);
         packPictures("curvei", "curvei.dat", m_keys.curves);
         packTextPages();
@@ -91,7 +92,7 @@ private:
     {
         static const std::vector<std::string> known = {"README.md", "catalogue.tree", "formulas.tree", "imgi",
                                                        "curvei",    "myhtm",          "mydat",         "212dat312",
-                                                       "sjdata",    "database",       "计算器",        "help"};
+                                                       "sjdata",    "database",       "计算器",        "help", "drawings"};
         for (const fs::path &entry : sortedEntries(m_source)) {
             const std::string n = entry.filename().string();
             if (std::find(known.begin(), known.end(), n) == known.end())
