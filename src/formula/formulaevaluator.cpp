@@ -210,21 +210,28 @@ bool splitsCharacterGbk(std::string_view gbk, char skipped)
     return split;
 }
 
-// The UTF-8 text of bytes [offset, offset + length) of a GBK text; a character
-// that straddles either end becomes "?".
-std::string displayGbkRange(std::string_view gbk, size_t offset, size_t length)
+// The UTF-8 text of bytes [offset, offset + length) of a GBK text, with the
+// text's trail map; a character that straddles either end becomes "?".
+std::string displayGbkRange(std::string_view gbk, const std::vector<bool> &trail, size_t offset, size_t length)
 {
     std::string bytes;
     const size_t end = offset + length;
-    for (size_t c = 0; c < gbk.size() && c < end;) {
-        const size_t n = gbkCharLength(gbk, c);
-        if (c + n > offset) {
-            if (c >= offset && c + n <= end)
-                bytes.append(gbk.substr(c, n));
+    size_t i = offset;
+    if (i < end && trail[i]) { // the second half of a character cut before it
+        bytes.push_back('?');
+        ++i;
+    }
+    while (i < end) {
+        if (trail[i + 1]) { // a two-byte character starts at i
+            if (i + 1 < end)
+                bytes.append(gbk.substr(i, 2));
             else
-                bytes.push_back('?');
+                bytes.push_back('?'); // cut after its first byte
+            i += 2;
+        } else {
+            bytes.push_back(gbk[i]);
+            ++i;
         }
-        c += n;
     }
     return text::fromGbk(bytes);
 }
@@ -351,6 +358,7 @@ bool FormulaEvaluator::TokenizeGbk(std::string_view formulaGbk)
 
 void FormulaEvaluator::scan()
 {
+    m_trailValid = false;
     m_count = 0;
     m_overflow = false;
     const int capacity = m_profile.tokenCapacity;
@@ -697,7 +705,11 @@ std::string FormulaEvaluator::displayText(int k) const
     const Token &t = m_tokens[static_cast<size_t>(k)];
     if (t.valueRow >= 0)
         return std::string(tokenText(t));
-    return displayGbkRange(m_source, t.srcOffset, t.srcLength);
+    if (!m_trailValid) {
+        m_trail = trailPositions(m_source);
+        m_trailValid = true;
+    }
+    return displayGbkRange(m_source, m_trail, t.srcOffset, t.srcLength);
 }
 
 std::vector<std::string> FormulaEvaluator::variableNames() const

@@ -152,6 +152,8 @@ private:
     bool m_busy = false;
 
     std::string m_source; // GBK bytes of the formula
+    mutable std::vector<bool> m_trail; // for display: second bytes of two-byte characters
+    mutable bool m_trailValid = false;
     std::vector<Token> m_tokens; // index 0 unused: tokens 1..N
     int m_count = 0;
     bool m_overflow = false;
