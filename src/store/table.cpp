@@ -128,10 +128,15 @@ std::string Table::orderClause() const
 
 void Table::readRecords()
 {
+    // Knowing the count first spares the growing vectors their copies.
+    sqlite::Statement count(*m_db, "SELECT count(*) FROM records");
+    const size_t rows = count.step() ? static_cast<size_t>(sqlite3_column_int64(count.handle(), 0)) : 0;
     sqlite::Statement st(*m_db, "SELECT rowid, * FROM records" + orderClause());
     const int n = fieldCount();
     std::vector<Value> cells;
     std::vector<std::int64_t> rowids;
+    cells.reserve(rows * static_cast<size_t>(n));
+    rowids.reserve(rows);
     while (st.step()) {
         rowids.push_back(sqlite3_column_int64(st.handle(), 0));
         for (int i = 0; i < n; ++i)
