@@ -1,0 +1,59 @@
+// Arbitrary bytes as a table file: opening and reading it must either work or
+// fail with a StoreError, never crash.
+#include "store/storeerror.h"
+#include "store/table.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+const std::filesystem::path &workDir()
+{
+    static const std::filesystem::path dir = [] {
+        std::string pattern = (std::filesystem::temp_directory_path() / "holvane-fuzz-table-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            std::abort();
+        return std::filesystem::path(pattern);
+    }();
+    return dir;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const std::filesystem::path file = workDir() / "T.DB";
+    std::error_code ec;
+    std::filesystem::remove(workDir() / "T.DB-journal", ec);
+    {
+        std::FILE *f = std::fopen(file.c_str(), "wb");
+        std::fwrite(data, 1, size, f);
+        std::fclose(f);
+    }
+    try {
+        holvane::store::Table t;
+        t.setPath(workDir(), "T");
+        t.open();
+        std::size_t total = 0;
+        for (t.first(); !t.eof(); t.next()) {
+            for (int i = 0; i < t.fieldCount(); ++i)
+                total += t.text(i).size();
+        }
+        t.last();
+        t.locate(t.field(0).name, "1", holvane::store::LocateMode::Prefix);
+        if (t.recordCount() > 0) {
+            t.edit();
+            t.setText(0, "1");
+            t.post();
+        }
+        t.append();
+        t.post();
+    } catch (const holvane::store::StoreError &) {
+    }
+    return 0;
+}
