@@ -235,6 +235,24 @@ TEST_F(PackedFixture, ProgramTablesAreEmptyWithTheirLayouts)
     }
 }
 
+TEST(Pack, HandbookContentPacksIntoARuntimeTree)
+{
+    TempDir out;
+    pack::packContent(fs::path(HOLVANE_SOURCE_DIR) / "content", out.path());
+    store::Table tree;
+    tree.setPath(out / "database", "VTree.DB");
+    tree.open();
+    EXPECT_EQ(tree.text("CFrame"), "0") << "the first node is the cover";
+    store::Table library;
+    library.setPath(out / fs::u8path("计算器/data"), "cygs.DB");
+    library.open();
+    library.last();
+    EXPECT_EQ(library.value("CID"), store::Value(10));
+    // An archive without members is still an archive the program can read.
+    for (const char *archive : {"imgi.dat", "curvei.dat", "myhtm.dat", "mydat.dat"})
+        EXPECT_NO_THROW(store::archiveMembers(out / "bkdata" / archive)) << archive;
+}
+
 TEST(Pack, SameSourcesGiveByteIdenticalOutput)
 {
     TempDir first, second;

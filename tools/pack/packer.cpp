@@ -62,6 +62,17 @@ std::string readBytes(const fs::path &file, const std::string &name)
     return readSourceFile(file, name);
 }
 
+// libzip writes no file for an archive without members; the program is to
+// find each archive all the same, so an empty one is the bare end record.
+void commitArchive(store::ArchiveWriter &writer, const fs::path &archive)
+{
+    writer.commit();
+    if (!fs::exists(archive)) {
+        static const char endRecord[22] = {'P', 'K', 5, 6};
+        std::ofstream(archive, std::ios::binary).write(endRecord, sizeof endRecord);
+    }
+}
+
 class Packing {
 public:
     Packing(fs::path source, fs::path staging) : m_source(std::move(source)), m_staging(std::move(staging)) {}
@@ -137,7 +148,7 @@ private:
             writer.add(key + ".bmp", std::move(bmp));
             keys.insert(store::asciiLower(key));
         }
-        writer.commit();
+        commitArchive(writer, m_staging / "bkdata" / archive);
     }
 
     void packTextPages()
@@ -165,7 +176,7 @@ private:
             fs::remove(m_staging / ".page.zip");
             m_keys.textPages.insert(store::asciiLower(key));
         }
-        writer.commit();
+        commitArchive(writer, m_staging / "bkdata" / "myhtm.dat");
     }
 
     void packDataTables()
@@ -184,7 +195,7 @@ private:
             fs::remove_all(work);
             m_keys.dataTables.insert(store::asciiLower(key));
         }
-        writer.commit();
+        commitArchive(writer, m_staging / "bkdata" / "mydat.dat");
     }
 
     std::vector<fs::path> tableFiles(const std::string &folder) const
