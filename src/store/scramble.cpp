@@ -68,7 +68,7 @@ const std::array<unsigned char, 3 * kKeyPictureWidth * kKeyPictureHeight> &keyPi
 {
     // xorshift32 from a fixed seed: the same bytes in every build and run.
     static const auto picture = [] {
-        std::array<unsigned char, 3 * kKeyPictureWidth * kKeyPictureHeight> bytes{};
+        std::array<unsigned char, 3 * kKeyPictureWidth * kKeyPictureHeight> bytes {};
         std::uint32_t state = 0x9E3779B9u;
         for (unsigned char &b : bytes) {
             state ^= state << 13;
@@ -101,8 +101,8 @@ bool scramblePicture(std::string &bmp)
     const std::uint32_t offset = readLe(bmp, 10, 4);
     const auto width = static_cast<std::int32_t>(readLe(bmp, 18, 4));
     const auto height = static_cast<std::int32_t>(readLe(bmp, 22, 4));
-    if (readLe(bmp, 14, 4) < 40 || readLe(bmp, 28, 2) != 24 || readLe(bmp, 30, 4) != 0 || width <= 0
-        || height == 0 || height == INT32_MIN)
+    if (readLe(bmp, 14, 4) < 40 || readLe(bmp, 28, 2) != 24 || readLe(bmp, 30, 4) != 0 || width <= 0 || height == 0
+        || height == INT32_MIN)
         return false;
     const bool topDown = height < 0;
     const std::uint64_t rows = static_cast<std::uint64_t>(topDown ? -static_cast<std::int64_t>(height) : height);

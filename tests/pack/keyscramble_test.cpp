@@ -29,7 +29,7 @@ QImage gradient(int width, int height)
     return image;
 }
 
-class KeyPictureSizes : public testing::TestWithParam<std::pair<int, int>> {};
+class KeyPictureSizes : public testing::TestWithParam<std::pair<int, int>> { };
 
 TEST_P(KeyPictureSizes, XorsThePixelsInsideTheKeyRectangleOnly)
 {
@@ -41,8 +41,8 @@ TEST_P(KeyPictureSizes, XorsThePixelsInsideTheKeyRectangleOnly)
     EXPECT_EQ(scrambled.substr(0, 54), plain.substr(0, 54)) << "the header stays readable";
 
     const QImage a = QImage::fromData(reinterpret_cast<const uchar *>(plain.data()), static_cast<int>(plain.size()));
-    const QImage b =
-        QImage::fromData(reinterpret_cast<const uchar *>(scrambled.data()), static_cast<int>(scrambled.size()));
+    const QImage b
+        = QImage::fromData(reinterpret_cast<const uchar *>(scrambled.data()), static_cast<int>(scrambled.size()));
     const auto &key = store::keyPicture();
     for (int y = 0; y < height; y += 7)
         for (int x = 0; x < width; x += 5) {
@@ -63,19 +63,19 @@ TEST_P(KeyPictureSizes, XorsThePixelsInsideTheKeyRectangleOnly)
 // Smaller than the key, the key's size, larger in each direction; odd widths
 // have padded rows.
 INSTANTIATE_TEST_SUITE_P(Sizes, KeyPictureSizes,
-                         testing::Values(std::pair{1, 1}, std::pair{37, 21}, std::pair{400, 250}, std::pair{401, 300},
-                                         std::pair{513, 120}, std::pair{90, 611}));
+    testing::Values(std::pair { 1, 1 }, std::pair { 37, 21 }, std::pair { 400, 250 }, std::pair { 401, 300 },
+        std::pair { 513, 120 }, std::pair { 90, 611 }));
 
 TEST(KeyPicture, RefusesWhatIsNoUncompressed24BitBitmap)
 {
     std::string bmp = pack::bmpBytes(gradient(10, 10));
     const std::vector<std::pair<const char *, std::string>> bad = {
-        {"empty", std::string()},
-        {"not BMP", "PNG" + std::string(100, 'x')},
-        {"32-bit", std::string(bmp).replace(28, 2, std::string("\x20\x00", 2))},
-        {"compressed", std::string(bmp).replace(30, 4, std::string("\x01\x00\x00\x00", 4))},
-        {"truncated pixels", bmp.substr(0, bmp.size() - 10)},
-        {"offset beyond the end", std::string(bmp).replace(10, 4, std::string("\xff\xff\x00\x00", 4))},
+        { "empty", std::string() },
+        { "not BMP", "PNG" + std::string(100, 'x') },
+        { "32-bit", std::string(bmp).replace(28, 2, std::string("\x20\x00", 2)) },
+        { "compressed", std::string(bmp).replace(30, 4, std::string("\x01\x00\x00\x00", 4)) },
+        { "truncated pixels", bmp.substr(0, bmp.size() - 10) },
+        { "offset beyond the end", std::string(bmp).replace(10, 4, std::string("\xff\xff\x00\x00", 4)) },
     };
     for (const auto &[what, bytes] : bad) {
         std::string copy = bytes;

@@ -1,6 +1,6 @@
 #include "formulapicture.h"
-#include "packerror.h"
 #include "packer.h"
+#include "packerror.h"
 #include "packfixture.h"
 #include "picture.h"
 #include "store/archive.h"
@@ -47,12 +47,12 @@ QImage imageOf(const std::string &bmp)
 
 TEST_F(PackedFixture, RuntimeTreeHasEveryFolderAndPlaceholder)
 {
-    for (const char *dir : {"database", "dat", "212dat312", "result", "sjdata", "计算器/data", "bkdata", "img",
-                            "curve", "txt", "help"})
+    for (const char *dir :
+        { "database", "dat", "212dat312", "result", "sjdata", "计算器/data", "bkdata", "img", "curve", "txt", "help" })
         EXPECT_TRUE(fs::is_directory(out() / fs::u8path(dir))) << dir;
     EXPECT_TRUE(fs::is_empty(out() / "txt"));
     EXPECT_TRUE(fs::is_empty(out() / "dat"));
-    for (const char *archive : {"imgi.dat", "curvei.dat", "myhtm.dat", "mydat.dat"})
+    for (const char *archive : { "imgi.dat", "curvei.dat", "myhtm.dat", "mydat.dat" })
         EXPECT_TRUE(fs::is_regular_file(out() / "bkdata" / archive)) << archive;
     EXPECT_FALSE(imageOf(readFile(out() / "img" / "futu.bmp")).isNull());
     EXPECT_FALSE(imageOf(readFile(out() / "curve" / "quxian.bmp")).isNull());
@@ -111,14 +111,14 @@ TEST_F(PackedFixture, TextPageIsAnInnerArchiveWithItsPictures)
 {
     TempDir txt;
     ASSERT_TRUE(store::restoreMember(out() / "bkdata" / "myhtm.dat", txt / "gaishu.dat"));
-    EXPECT_EQ(store::archiveMembers(txt / "gaishu.dat"), (std::vector<std::string>{"gaishu.htm", "tu1.png"}));
+    EXPECT_EQ(store::archiveMembers(txt / "gaishu.dat"), (std::vector<std::string> { "gaishu.htm", "tu1.png" }));
     ASSERT_TRUE(store::restoreArchive(txt / "gaishu.dat", txt.path(), store::RestoreMode::All));
     EXPECT_EQ(readFile(txt / "gaishu.htm"), readFile(test::fixtureContent() / "myhtm" / "gaishu" / "gaishu.htm"));
     EXPECT_EQ(readFile(txt / "tu1.png"), readFile(test::fixtureContent() / "myhtm" / "gaishu" / "tu1.png"));
 
     // Files in subfolders keep their relative path.
     ASSERT_TRUE(store::restoreMember(out() / "bkdata" / "myhtm.dat", txt / "jiegou.dat"));
-    EXPECT_EQ(store::archiveMembers(txt / "jiegou.dat"), (std::vector<std::string>{"jiegou.htm", "img/xiao.svg"}));
+    EXPECT_EQ(store::archiveMembers(txt / "jiegou.dat"), (std::vector<std::string> { "jiegou.htm", "img/xiao.svg" }));
 }
 
 TEST_F(PackedFixture, DataTableTravelsScrambledAndOpensAsTheWorkingTable)
@@ -130,7 +130,7 @@ TEST_F(PackedFixture, DataTableTravelsScrambledAndOpensAsTheWorkingTable)
     table.setPath(dat.path(), "AAA");
     table.open();
     ASSERT_EQ(table.fieldCount(), 4);
-    EXPECT_EQ(table.field(2), (store::FieldDef{"H|高度", store::FieldType::Float, 0}));
+    EXPECT_EQ(table.field(2), (store::FieldDef { "H|高度", store::FieldType::Float, 0 }));
     EXPECT_EQ(table.field(3).type, store::FieldType::Memo);
     ASSERT_EQ(table.recordCount(), 3);
     EXPECT_EQ(table.text(0), ">3~6");
@@ -147,11 +147,11 @@ TEST_F(PackedFixture, CardTablesKeepTheirLayouts)
 {
     using store::FieldType;
     const std::vector<std::pair<const char *, std::vector<FieldType>>> layouts = {
-        {"cards3", {FieldType::Text, FieldType::Graphic, FieldType::Memo}},
-        {"cards_np", {FieldType::Text, FieldType::Graphic}},
-        {"cards_pd", {FieldType::Graphic, FieldType::Memo}},
-        {"cards_nd", {FieldType::Text, FieldType::Memo}},
-        {"cards4", {FieldType::Text, FieldType::Graphic, FieldType::Memo, FieldType::Text}},
+        { "cards3", { FieldType::Text, FieldType::Graphic, FieldType::Memo } },
+        { "cards_np", { FieldType::Text, FieldType::Graphic } },
+        { "cards_pd", { FieldType::Graphic, FieldType::Memo } },
+        { "cards_nd", { FieldType::Text, FieldType::Memo } },
+        { "cards4", { FieldType::Text, FieldType::Graphic, FieldType::Memo, FieldType::Text } },
     };
     for (const auto &[name, types] : layouts) {
         store::Table table;
@@ -174,8 +174,8 @@ TEST_F(PackedFixture, ItemTableHoldsFormulaPicturesAndInitialValues)
     store::Table items;
     items.setPath(out() / "sjdata", "B1-2-11.DB");
     items.open();
-    EXPECT_EQ(items.field(3), (store::FieldDef{"计算公式", store::FieldType::Text, 120}));
-    EXPECT_EQ(items.field(6), (store::FieldDef{"初始值", store::FieldType::Memo, 0}));
+    EXPECT_EQ(items.field(3), (store::FieldDef { "计算公式", store::FieldType::Text, 120 }));
+    EXPECT_EQ(items.field(6), (store::FieldDef { "初始值", store::FieldType::Memo, 0 }));
     EXPECT_EQ(items.text(3), "W=K*F/(f1+f2)");
     EXPECT_EQ(items.text("初始值"), "2.5\n2000\n0.16\n0.16");
     const QImage formulaPicture = imageOf(items.value("公式图").rawBytes());
@@ -225,8 +225,8 @@ TEST_F(PackedFixture, LibraryFormulasAreScrambledUserFormulasPlain)
 
 TEST_F(PackedFixture, ProgramTablesAreEmptyWithTheirLayouts)
 {
-    for (const auto &[dir, name, fields] : std::vector<std::tuple<const char *, const char *, int>>{
-             {"database", "History.DB", 11}, {"database", "cx_jl.db", 4}, {"计算器/data", "计算结果.DB", 3}}) {
+    for (const auto &[dir, name, fields] : std::vector<std::tuple<const char *, const char *, int>> {
+             { "database", "History.DB", 11 }, { "database", "cx_jl.db", 4 }, { "计算器/data", "计算结果.DB", 3 } }) {
         store::Table table;
         table.setPath(out() / fs::u8path(dir), name);
         table.open();
@@ -249,7 +249,7 @@ TEST(Pack, HandbookContentPacksIntoARuntimeTree)
     library.last();
     EXPECT_EQ(library.value("CID"), store::Value(10));
     // An archive without members is still an archive the program can read.
-    for (const char *archive : {"imgi.dat", "curvei.dat", "myhtm.dat", "mydat.dat"})
+    for (const char *archive : { "imgi.dat", "curvei.dat", "myhtm.dat", "mydat.dat" })
         EXPECT_NO_THROW(store::archiveMembers(out / "bkdata" / archive)) << archive;
 }
 
@@ -260,9 +260,11 @@ TEST(Pack, SameSourcesGiveByteIdenticalOutput)
     pack::packContent(test::fixtureContent(), second.path());
     const auto files = test::filesBelow(first.path());
     ASSERT_EQ(files, test::filesBelow(second.path()));
-    for (const fs::path &file : files)
-        if (fs::is_regular_file(first.path() / file))
+    for (const fs::path &file : files) {
+        if (fs::is_regular_file(first.path() / file)) {
             EXPECT_EQ(readFile(first.path() / file), readFile(second.path() / file)) << file;
+        }
+    }
 }
 
 TEST(Pack, RepackReplacesContentAndKeepsTheProgram)

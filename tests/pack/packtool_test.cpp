@@ -22,7 +22,7 @@ ToolRun runPacker(const std::string &arguments)
 {
     const std::string command = std::string(HOLVANE_PACK_EXE) + " " + arguments + " 2>&1";
     FILE *pipe = popen(command.c_str(), "r");
-    ToolRun run{-1, {}};
+    ToolRun run { -1, {} };
     if (!pipe)
         return run;
     char buffer[4096];

@@ -31,21 +31,21 @@ bool needsKey(int frame, const ContentKeys &keys, KeyNeed &need)
     switch (frame) {
     case 1:
     case 6:
-        need = {&keys.curves, "curvei/ 中的图片"};
+        need = { &keys.curves, "curvei/ 中的图片" };
         return true;
     case 4:
-        need = {&keys.textPages, "myhtm/ 中的文本页"};
+        need = { &keys.textPages, "myhtm/ 中的文本页" };
         return true;
     case 5:
-        need = {nullptr, "设计计算器"};
+        need = { nullptr, "设计计算器" };
         return true;
     case 211:
     case 213:
-        need = {&keys.dataTables, "mydat/ 中的数据表"};
+        need = { &keys.dataTables, "mydat/ 中的数据表" };
         return true;
     case 212:
     case 312:
-        need = {&keys.cardTables, "212dat312/ 中的卡片表"};
+        need = { &keys.cardTables, "212dat312/ 中的卡片表" };
         return true;
     default:
         return false;
@@ -56,17 +56,24 @@ bool needsKey(int frame, const ContentKeys &keys, KeyNeed &need)
 
 const std::vector<std::string> &catalogueKeys()
 {
-    static const std::vector<std::string> keys = {"frame", "order", "table", "memo", "image"};
+    static const std::vector<std::string> keys = { "frame", "order", "table", "memo", "image" };
     return keys;
 }
 
 const std::vector<store::FieldDef> &catalogueFields()
 {
     static const std::vector<store::FieldDef> fields = {
-        {"CID", FieldType::Int32, 0},         {"ParentID", FieldType::Int32, 0},   {"CName", FieldType::Text, 50},
-        {"CFrame", FieldType::Text, 10},      {"COrder", FieldType::Int16, 0},     {"ImageIndex", FieldType::Int16, 0},
-        {"SelectedIndex", FieldType::Int16, 0}, {"StateIndex", FieldType::Int16, 0}, {"Ctable", FieldType::Text, 30},
-        {"CMemo", FieldType::Memo, 0},        {"Cimage", FieldType::Text, 20},
+        { "CID", FieldType::Int32, 0 },
+        { "ParentID", FieldType::Int32, 0 },
+        { "CName", FieldType::Text, 50 },
+        { "CFrame", FieldType::Text, 10 },
+        { "COrder", FieldType::Int16, 0 },
+        { "ImageIndex", FieldType::Int16, 0 },
+        { "SelectedIndex", FieldType::Int16, 0 },
+        { "StateIndex", FieldType::Int16, 0 },
+        { "Ctable", FieldType::Text, 30 },
+        { "CMemo", FieldType::Memo, 0 },
+        { "Cimage", FieldType::Text, 20 },
     };
     return fields;
 }
@@ -88,15 +95,17 @@ void packCatalogue(const TreeSource &tree, const ContentKeys &keys, const std::f
     for (const TreeSource::Node &node : nodes) {
         const int parent = node.parent < 0 ? 0 : nodes[static_cast<size_t>(node.parent)].cid;
         if (const auto it = lastChild.find(parent); it != lastChild.end() && it->second > node.cid)
-            source.fail(node.line, "同一层的节点须按编号从小到大排列（程序按编号显示）：" + std::to_string(node.cid)
-                                       + " 排在 " + std::to_string(it->second) + " 之后");
+            source.fail(node.line,
+                "同一层的节点须按编号从小到大排列（程序按编号显示）：" + std::to_string(node.cid) + " 排在 "
+                    + std::to_string(it->second) + " 之后");
         lastChild[parent] = node.cid;
         checkWidth(source, node.line, "名称", node.name, 50);
 
         store::Value frameValue, orderValue, tableValue, memoValue, imageValue;
         int frame = -1;
         if (const auto *a = node.attribute("frame")) {
-            if (a->value.empty() || a->value.size() > 9 || a->value.find_first_not_of("0123456789") != std::string::npos)
+            if (a->value.empty() || a->value.size() > 9
+                || a->value.find_first_not_of("0123456789") != std::string::npos)
                 source.fail(a->line, "页面类型应为十进制数字");
             frame = std::stoi(a->value);
             frameValue = store::Value(a->value);
@@ -119,11 +128,12 @@ void packCatalogue(const TreeSource &tree, const ContentKeys &keys, const std::f
             checkWidth(source, table->line, "内容键", table->value, 30);
             tableValue = store::Value(table->value);
         }
-        KeyNeed need{};
+        KeyNeed need {};
         if (needsKey(frame, keys, need)) {
             if (!table)
-                source.fail(node.line, "节点 [" + std::to_string(node.cid) + "] 的页面类型 " + std::to_string(frame)
-                                           + " 需要内容键（table:），指向" + need.what);
+                source.fail(node.line,
+                    "节点 [" + std::to_string(node.cid) + "] 的页面类型 " + std::to_string(frame)
+                        + " 需要内容键（table:），指向" + need.what);
             const bool found = need.keys ? ContentKeys::has(*need.keys, table->value) : isCalculatorKey(table->value);
             if (!found)
                 source.fail(table->line, "内容键“" + table->value + "”不是任何" + need.what);
@@ -138,8 +148,8 @@ void packCatalogue(const TreeSource &tree, const ContentKeys &keys, const std::f
             imageValue = store::Value(image->value);
         }
         if (const auto *memo = node.attribute("memo"))
-            memoValue = store::Value(isFileReference(memo->raw) ? referencedText(source, memo->line, memo->raw)
-                                                                  : memo->value);
+            memoValue = store::Value(
+                isFileReference(memo->raw) ? referencedText(source, memo->line, memo->raw) : memo->value);
 
         try {
             out.append();

@@ -9,9 +9,9 @@ namespace holvane::pack {
 // lower case: the program finds archive members and tables without regard
 // to case.
 struct ContentKeys {
-    std::set<std::string> pictures;   // imgi.dat
-    std::set<std::string> curves;     // curvei.dat: curves and picture pages
-    std::set<std::string> textPages;  // myhtm.dat
+    std::set<std::string> pictures; // imgi.dat
+    std::set<std::string> curves; // curvei.dat: curves and picture pages
+    std::set<std::string> textPages; // myhtm.dat
     std::set<std::string> dataTables; // mydat.dat
     std::set<std::string> cardTables; // 212dat312, table names without ".DB"
 

@@ -52,7 +52,7 @@ std::string checkItemFormula(const std::string &formula, const std::vector<std::
     const std::vector<std::string> names = evaluator.variableNames();
     if (initialValues.size() < names.size())
         return "公式“" + formula + "”有 " + std::to_string(names.size()) + " 个变量，初始值只有 "
-               + std::to_string(initialValues.size()) + " 个";
+            + std::to_string(initialValues.size()) + " 个";
 
     formula::ListValueGrid grid;
     for (size_t i = 0; i < names.size(); ++i)
@@ -66,7 +66,7 @@ std::string checkItemFormula(const std::string &formula, const std::vector<std::
     }
     if (!ok)
         return "公式“" + formula + "”用初始值算不出结果"
-               + (messages.messages.empty() ? std::string() : "（" + messages.messages + "）");
+            + (messages.messages.empty() ? std::string() : "（" + messages.messages + "）");
     if (!std::isfinite(result))
         return "公式“" + formula + "”用初始值算出的不是有限数";
     return {};

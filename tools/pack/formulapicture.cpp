@@ -22,8 +22,8 @@ QFont pictureFont(int pixelSize)
     QFont font;
     // A Latin font first keeps digits and letters in their usual shapes; the
     // CJK font supplies the Chinese text.
-    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans CJK SC"),
-                      QStringLiteral("Noto Serif CJK SC")});
+    font.setFamilies(
+        { QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Serif CJK SC") });
     font.setPixelSize(pixelSize);
     return font;
 }
@@ -93,17 +93,17 @@ QImage renderFormulaPicture(const std::string &formula, const std::vector<Legend
     int y = legendTop;
     if (!legend.empty()) {
         painter.drawText(QRect(kMargin, y, kWidth - 2 * kMargin, kLegendLine), Qt::AlignLeft | Qt::AlignVCenter,
-                         QStringLiteral("式中："));
+            QStringLiteral("式中："));
         y += kLegendLine;
     }
     for (const LegendEntry &entry : legend) {
-        QString line = QString::fromStdString(entry.name) + QStringLiteral(" — ")
-                       + QString::fromStdString(entry.meaning);
+        QString line
+            = QString::fromStdString(entry.name) + QStringLiteral(" — ") + QString::fromStdString(entry.meaning);
         if (!entry.unit.empty())
             line += QStringLiteral("，") + QString::fromStdString(entry.unit);
         line = metrics.elidedText(line, Qt::ElideRight, kWidth - 3 * kMargin);
-        painter.drawText(QRect(2 * kMargin, y, kWidth - 3 * kMargin, kLegendLine), Qt::AlignLeft | Qt::AlignVCenter,
-                         line);
+        painter.drawText(
+            QRect(2 * kMargin, y, kWidth - 3 * kMargin, kLegendLine), Qt::AlignLeft | Qt::AlignVCenter, line);
         y += kLegendLine;
     }
     return image;

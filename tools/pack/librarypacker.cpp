@@ -18,8 +18,8 @@ using store::FieldType;
 
 // 公式说明: groups between ",", names within a group between ">"; each name a
 // variable of the formula.
-void checkRelations(const SourceText &source, int line, const std::string &relations,
-                    const std::vector<std::string> &variables)
+void checkRelations(
+    const SourceText &source, int line, const std::string &relations, const std::vector<std::string> &variables)
 {
     size_t start = 0;
     while (start <= relations.size()) {
@@ -56,18 +56,26 @@ int flagValue(const SourceText &source, const TreeSource::Attribute &flag)
 
 const std::vector<std::string> &libraryKeys()
 {
-    static const std::vector<std::string> keys = {"formula", "legend", "diagram", "picture", "flag", "relations"};
+    static const std::vector<std::string> keys = { "formula", "legend", "diagram", "picture", "flag", "relations" };
     return keys;
 }
 
 const std::vector<store::FieldDef> &libraryFields()
 {
     static const std::vector<store::FieldDef> fields = {
-        {"编号", FieldType::Text, 20},      {"CID", FieldType::Int32, 0},      {"PID", FieldType::Int32, 0},
-        {"公式名", FieldType::Text, 100},   {"公式", FieldType::Text, 150},    {"库名", FieldType::Text, 32},
-        {"表名", FieldType::Text, 120},     {"图表说明", FieldType::Graphic, 0}, {"类别", FieldType::Text, 50},
-        {"公式图", FieldType::Graphic, 0},  {"Gongshi", FieldType::Text, 255}, {"Flag", FieldType::Int16, 0},
-        {"公式说明", FieldType::Text, 255},
+        { "编号", FieldType::Text, 20 },
+        { "CID", FieldType::Int32, 0 },
+        { "PID", FieldType::Int32, 0 },
+        { "公式名", FieldType::Text, 100 },
+        { "公式", FieldType::Text, 150 },
+        { "库名", FieldType::Text, 32 },
+        { "表名", FieldType::Text, 120 },
+        { "图表说明", FieldType::Graphic, 0 },
+        { "类别", FieldType::Text, 50 },
+        { "公式图", FieldType::Graphic, 0 },
+        { "Gongshi", FieldType::Text, 255 },
+        { "Flag", FieldType::Int16, 0 },
+        { "公式说明", FieldType::Text, 255 },
     };
     return fields;
 }
@@ -93,11 +101,11 @@ void packLibrary(const TreeSource &tree, const std::filesystem::path &directory)
         }
     }
     if (lastCategory < 0 || nodes[static_cast<size_t>(lastCategory)].cid != kUserCategory)
-        source.fail(lastCategory < 0 ? 0 : nodes[static_cast<size_t>(lastCategory)].line,
-                    "最后一个类别须是用户公式类别 [10]");
+        source.fail(
+            lastCategory < 0 ? 0 : nodes[static_cast<size_t>(lastCategory)].line, "最后一个类别须是用户公式类别 [10]");
     if (nodes.back().cid != greatest)
-        source.fail(nodes.back().line, "最后一条记录的编号须最大（用户新增公式取最后编号加一），最大编号是 "
-                                           + std::to_string(greatest));
+        source.fail(nodes.back().line,
+            "最后一条记录的编号须最大（用户新增公式取最后编号加一），最大编号是 " + std::to_string(greatest));
 
     store::Table::create(directory, "cygs.DB", libraryFields());
     store::Table out;

@@ -39,7 +39,7 @@ std::vector<fs::path> sortedEntries(const fs::path &dir)
         if (entry.path().filename().string().front() != '.')
             entries.push_back(entry.path());
     std::sort(entries.begin(), entries.end(),
-              [](const fs::path &a, const fs::path &b) { return a.filename().string() < b.filename().string(); });
+        [](const fs::path &a, const fs::path &b) { return a.filename().string() < b.filename().string(); });
     return entries;
 }
 
@@ -68,14 +68,18 @@ void commitArchive(store::ArchiveWriter &writer, const fs::path &archive)
 {
     writer.commit();
     if (!fs::exists(archive)) {
-        static const char endRecord[22] = {'P', 'K', 5, 6};
+        static const char endRecord[22] = { 'P', 'K', 5, 6 };
         std::ofstream(archive, std::ios::binary).write(endRecord, sizeof endRecord);
     }
 }
 
 class Packing {
 public:
-    Packing(fs::path source, fs::path staging) : m_source(std::move(source)), m_staging(std::move(staging)) {}
+    Packing(fs::path source, fs::path staging)
+        : m_source(std::move(source))
+        , m_staging(std::move(staging))
+    {
+    }
 
     void run()
     {
@@ -101,9 +105,8 @@ private:
 
     void checkTopLevel() const
     {
-        static const std::vector<std::string> known = {"README.md", "catalogue.tree", "formulas.tree", "imgi",
-                                                       "curvei",    "myhtm",          "mydat",         "212dat312",
-                                                       "sjdata",    "database",       "计算器",        "help", "drawings"};
+        static const std::vector<std::string> known = { "README.md", "catalogue.tree", "formulas.tree", "imgi",
+            "curvei", "myhtm", "mydat", "212dat312", "sjdata", "database", "计算器", "help", "drawings" };
         for (const fs::path &entry : sortedEntries(m_source)) {
             const std::string n = entry.filename().string();
             if (std::find(known.begin(), known.end(), n) == known.end())
@@ -122,7 +125,8 @@ private:
         return registerKey(file.stem().string(), file, seen);
     }
 
-    std::string registerKey(const std::string &key, const fs::path &file, std::map<std::string, std::string> &seen) const
+    std::string registerKey(
+        const std::string &key, const fs::path &file, std::map<std::string, std::string> &seen) const
     {
         if (const std::string problem = keyProblem(key); !problem.empty())
             throw PackError(name(file), 0, problem);
@@ -240,16 +244,17 @@ private:
             return;
         const auto &columns = table.columns();
         if (position < 0) {
-            const auto it = std::find_if(columns.begin(), columns.end(),
-                                         [](const ColumnSpec &c) { return c.field.name == "计算公式"; });
+            const auto it = std::find_if(
+                columns.begin(), columns.end(), [](const ColumnSpec &c) { return c.field.name == "计算公式"; });
             if (it == columns.end() || it->kind != ColumnKind::Formula)
                 table.source().fail(0, "计算项目表“" + tableName + "”须有 formula 类型的字段“计算公式”");
             return;
         }
         if (static_cast<int>(columns.size()) <= position
             || columns[static_cast<size_t>(position)].kind != ColumnKind::Formula)
-            table.source().fail(0, "计算项目表“" + tableName + "”的公式须是第 " + std::to_string(position)
-                                       + " 个字段（从 0 数起），类型 formula");
+            table.source().fail(0,
+                "计算项目表“" + tableName + "”的公式须是第 " + std::to_string(position)
+                    + " 个字段（从 0 数起），类型 formula");
     }
 
     void packCatalogue()
@@ -277,12 +282,12 @@ private:
 
     void makeWorkFolders()
     {
-        for (const char *dir : {"dat", "result", "txt"})
+        for (const char *dir : { "dat", "result", "txt" })
             fs::create_directories(m_staging / dir);
         QImage white(16, 16, QImage::Format_RGB32);
         white.fill(Qt::white);
         const std::string placeholder = bmpBytes(white);
-        for (const auto &[dir, file] : {std::pair{"img", "futu.bmp"}, std::pair{"curve", "quxian.bmp"}}) {
+        for (const auto &[dir, file] : { std::pair { "img", "futu.bmp" }, std::pair { "curve", "quxian.bmp" } }) {
             fs::create_directories(m_staging / dir);
             std::ofstream(m_staging / dir / file, std::ios::binary) << placeholder;
         }

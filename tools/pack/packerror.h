@@ -11,8 +11,9 @@ namespace holvane::pack {
 class PackError : public std::runtime_error {
 public:
     PackError(std::string file, int line, const std::string &message)
-        : std::runtime_error(file + (line > 0 ? ":" + std::to_string(line) : std::string()) + ": " + message),
-          m_file(std::move(file)), m_line(line)
+        : std::runtime_error(file + (line > 0 ? ":" + std::to_string(line) : std::string()) + ": " + message)
+        , m_file(std::move(file))
+        , m_line(line)
     {
     }
 

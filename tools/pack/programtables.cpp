@@ -38,14 +38,12 @@ std::string layoutText(const std::vector<FieldDef> &fields)
 void checkProgramTables(const std::filesystem::path &runtime)
 {
     const std::vector<ProgramTable> tables = {
-        {"database", "History.DB", catalogueFields()},
-        {"database", "cx_jl.db",
-         {{"查询主题", FieldType::Text, 40},
-          {"查询条件", FieldType::Text, 40},
-          {"查询日期", FieldType::Date, 0},
-          {"查询结果", FieldType::Memo, 0}}},
-        {"计算器/data", "计算结果.DB",
-         {{"项目", FieldType::Text, 10}, {"数值", FieldType::Text, 160}, {"单位", FieldType::Text, 3}}},
+        { "database", "History.DB", catalogueFields() },
+        { "database", "cx_jl.db",
+            { { "查询主题", FieldType::Text, 40 }, { "查询条件", FieldType::Text, 40 },
+                { "查询日期", FieldType::Date, 0 }, { "查询结果", FieldType::Memo, 0 } } },
+        { "计算器/data", "计算结果.DB",
+            { { "项目", FieldType::Text, 10 }, { "数值", FieldType::Text, 160 }, { "单位", FieldType::Text, 3 } } },
     };
     for (const ProgramTable &t : tables) {
         const std::string where = std::string(t.folder) + "/";

@@ -26,7 +26,8 @@ std::string readSourceFile(const std::filesystem::path &path, const std::string 
 }
 
 SourceText::SourceText(const std::filesystem::path &root, const std::filesystem::path &file)
-    : m_path(file), m_name(relativeName(root, file))
+    : m_path(file)
+    , m_name(relativeName(root, file))
 {
     std::string bytes = readSourceFile(file, m_name);
     if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
@@ -43,7 +44,7 @@ SourceText::SourceText(const std::filesystem::path &root, const std::filesystem:
         ++number;
         if (!text::isValidUtf8(line))
             fail(number, "不是有效的 UTF-8 文本");
-        m_lines.push_back({number, std::move(line)});
+        m_lines.push_back({ number, std::move(line) });
         start = end + 1;
     }
 }

@@ -114,7 +114,8 @@ void TableSource::parseField(int line, const std::vector<std::string> &words)
     m_columns.push_back(std::move(column));
 }
 
-TableSource::TableSource(const SourceText &source) : m_source(source)
+TableSource::TableSource(const SourceText &source)
+    : m_source(source)
 {
     bool inRows = false;
     std::string pending;
@@ -132,11 +133,12 @@ TableSource::TableSource(const SourceText &source) : m_source(source)
                 pending.pop_back();
                 continue;
             }
-            Row row{pendingLine, splitCells(pending)};
+            Row row { pendingLine, splitCells(pending) };
             pending.clear();
             if (row.cells.size() != m_columns.size())
-                source.fail(row.line, "这一行有 " + std::to_string(row.cells.size()) + " 个值，表有 "
-                                          + std::to_string(m_columns.size()) + " 个字段");
+                source.fail(row.line,
+                    "这一行有 " + std::to_string(row.cells.size()) + " 个值，表有 " + std::to_string(m_columns.size())
+                        + " 个字段");
             m_rows.push_back(std::move(row));
             continue;
         }

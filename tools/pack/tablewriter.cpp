@@ -50,7 +50,7 @@ std::string joinLines(const std::vector<std::string> &values)
 } // namespace
 
 std::string legendPicture(const SourceText &source, int line, const std::string &formula,
-                          const std::vector<std::string> &variables, const std::string &legendText)
+    const std::vector<std::string> &variables, const std::string &legendText)
 {
     std::vector<LegendEntry> legend;
     std::string error;
@@ -114,14 +114,15 @@ void writeTable(const TableSource &table, const std::filesystem::path &directory
             case store::FieldType::Text: {
                 const std::string text = unescaped(source, line, cell);
                 if (text::gbkLength(text) > static_cast<size_t>(field.width))
-                    source.fail(line, "字段“" + field.name + "”的值“" + text + "”超过 " + std::to_string(field.width)
-                                          + " 个字节（汉字算两个）");
+                    source.fail(line,
+                        "字段“" + field.name + "”的值“" + text + "”超过 " + std::to_string(field.width)
+                            + " 个字节（汉字算两个）");
                 values[i] = store::Value(text);
                 break;
             }
             case store::FieldType::Memo:
-                values[i] = store::Value(isFileReference(cell) ? referencedText(source, line, cell)
-                                                               : unescaped(source, line, cell));
+                values[i] = store::Value(
+                    isFileReference(cell) ? referencedText(source, line, cell) : unescaped(source, line, cell));
                 break;
             case store::FieldType::Graphic:
                 if (isFileReference(cell)) {

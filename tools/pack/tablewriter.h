@@ -20,6 +20,6 @@ void writeTable(const TableSource &table, const std::filesystem::path &directory
 // legend names every variable of the formula, and nothing but its variables
 // and its result. PackError at `line` otherwise.
 std::string legendPicture(const SourceText &source, int line, const std::string &formula,
-                          const std::vector<std::string> &variables, const std::string &legendText);
+    const std::vector<std::string> &variables, const std::string &legendText);
 
 } // namespace holvane::pack

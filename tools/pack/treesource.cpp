@@ -11,7 +11,8 @@ const TreeSource::Attribute *TreeSource::Node::attribute(const std::string &key)
     return it == attributes.end() ? nullptr : &it->second;
 }
 
-TreeSource::TreeSource(const SourceText &source, const std::vector<std::string> &keys) : m_source(source)
+TreeSource::TreeSource(const SourceText &source, const std::vector<std::string> &keys)
+    : m_source(source)
 {
     // Open nodes from the top level down, with their indentation.
     std::vector<std::pair<size_t, int>> open;
@@ -59,7 +60,7 @@ TreeSource::TreeSource(const SourceText &source, const std::vector<std::string> 
         if (std::find(keys.begin(), keys.end(), key) == keys.end())
             source.fail(line.number, "未知的属性“" + key + "”");
         Node &node = m_nodes[static_cast<size_t>(open.back().second)];
-        Attribute attribute{std::string(), std::string(trimSpaces(body.substr(colon + 1))), line.number};
+        Attribute attribute { std::string(), std::string(trimSpaces(body.substr(colon + 1))), line.number };
         if (!unescapeValue(attribute.raw, attribute.value))
             source.fail(line.number, "属性值中有无效的转义符");
         if (!node.attributes.emplace(key, std::move(attribute)).second)

@@ -22,7 +22,7 @@ class TreeSource {
 public:
     struct Attribute {
         std::string value; // escapes undone
-        std::string raw;   // as written: "\@" is no file reference
+        std::string raw; // as written: "\@" is no file reference
         int line;
     };
     struct Node {
