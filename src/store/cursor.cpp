@@ -176,6 +176,14 @@ const Value &Cursor::value(int index) const
     return cells ? cells[index] : nullValue();
 }
 
+const Value &Cursor::valueAt(int position, int index) const
+{
+    field(index);
+    if (position < 0 || position >= recordCount())
+        return nullValue();
+    return cellsOf(rowAt(position))[index];
+}
+
 const Value &Cursor::value(std::string_view name) const
 {
     return value(fieldIndexOrThrow(name));

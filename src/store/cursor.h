@@ -74,6 +74,9 @@ public:
     const Value &value(std::string_view field) const;
     std::string text(int field) const;
     std::string text(std::string_view field) const;
+    // A field of the record at a position among those seen, read without
+    // moving to it (views show rows this way); Null outside the records.
+    const Value &valueAt(int position, int field) const;
 
     // The filter takes effect when filtering is switched on; switching it on
     // or off re-reads the records and moves to the first one seen.

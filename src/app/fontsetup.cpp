@@ -1,0 +1,29 @@
+#include "app/fontsetup.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace holvane::app {
+
+void installFontsAndTranslation(QApplication &app)
+{
+    const QStringList serif = {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")};
+    for (const char *family : {"宋体", "楷体_GB2312", "楷体", "仿宋_GB2312", "SimSun"})
+        QFont::insertSubstitutions(QString::fromUtf8(family), serif);
+    for (const char *family : {"黑体", "SimHei", "微软雅黑"})
+        QFont::insertSubstitutions(QString::fromUtf8(family),
+                                   {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Serif CJK SC")});
+    QFont font(QStringLiteral("宋体"));
+    font.setPixelSize(14);
+    QApplication::setFont(font);
+
+    auto *translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+} // namespace holvane::app
