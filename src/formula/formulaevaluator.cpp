@@ -8,7 +8,7 @@
 namespace holvane::formula {
 namespace {
 
-// Part 3.1's messages, exactly.
+// The evaluator's messages, word for word as the user sees them.
 const std::string kMissingValue = "请给所有变量赋值！";
 const std::string kEmptyText = "空字符串错误！";
 const std::string kNotANumber = "变量不是数字！";
@@ -21,7 +21,7 @@ const std::string kCotAngle = "角度是90度的偶数倍错误";
 const std::string kArcSinArgument = "arcsin(x): |X|>1错误";
 const std::string kArcCosArgument = "arccos(x): |X|>1错误";
 
-// The 80-bit extended constant of the specification.
+// π as an 80-bit extended constant.
 constexpr long double kPi = 3.14159265358979323846L;
 // The x87 sine and cosine give up (and the original yields 0) from 2^63 on.
 constexpr long double kTrigLimit = 9223372036854775808.0L;
@@ -91,7 +91,7 @@ int32_t function6(std::string_view w)
     return 0;
 }
 
-// Part 3.1, algorithms 1 to 3 on 0-based offsets. `emit(kind, offset, length)`
+// Tokenizing: the scan, numbers and words, on 0-based offsets. `emit(kind, offset, length)`
 // receives each token; it returns false to stop the scan.
 template<typename Emit> void scanTokens(std::string_view s, char skipped, Emit &&emit)
 {

@@ -9,12 +9,12 @@
 #include <string_view>
 #include <vector>
 
-// The expression evaluator of Part 3.1 (module Js): Tokenize, BindVariables,
+// The expression evaluator (module Js): Tokenize, BindVariables,
 // Evaluate. Formulas are tokenized as their GBK bytes, so a Chinese character
-// counts two bytes, as the specification's byte rules require.
+// counts two bytes, as the handbook's byte rules require.
 namespace holvane::formula {
 
-// The settings in which the two instances differ (Part 3.1, instance profile).
+// The settings in which the two instances differ.
 struct EvaluatorProfile {
     char skippedByte; // skipped where a token would begin
     int tokenCapacity;

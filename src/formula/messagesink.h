@@ -9,7 +9,7 @@ namespace holvane::formula {
 class MessageSink {
 public:
     virtual ~MessageSink() = default;
-    // `text` is UTF-8, exactly as the specification words it.
+    // `text` is UTF-8, in the program's exact wording.
     virtual void show(const std::string &text) = 0;
 };
 

@@ -69,20 +69,20 @@ class SharedProfileCases : public testing::TestWithParam<EvalCase> { };
 class CalculatorDegreeCases : public testing::TestWithParam<EvalCase> { };
 class CalculatorRadianCases : public testing::TestWithParam<EvalCase> { };
 
-TEST_P(SharedProfileCases, GivesThePartsOutcome)
+TEST_P(SharedProfileCases, GivesTheDocumentedOutcome)
 {
     EXPECT_EQ(outcome(Profile::Shared, GetParam().formula, GetParam().values), GetParam().expected);
 }
-TEST_P(CalculatorDegreeCases, GivesThePartsOutcome)
+TEST_P(CalculatorDegreeCases, GivesTheDocumentedOutcome)
 {
     EXPECT_EQ(outcome(Profile::Calculator, GetParam().formula, GetParam().values), GetParam().expected);
 }
-TEST_P(CalculatorRadianCases, GivesThePartsOutcome)
+TEST_P(CalculatorRadianCases, GivesTheDocumentedOutcome)
 {
     EXPECT_EQ(outcome(Profile::CalculatorRadians, GetParam().formula, GetParam().values), GetParam().expected);
 }
 
-// The Part's edge cases and algorithm examples; they hold in both profiles
+// The documented edge cases and examples; they hold in both profiles
 // (no spaces in the formulas) and, without trigonometry, in both angle units.
 const std::vector<EvalCase> kCommonCases = {
     { "2+3*4", {}, "= 14" },
@@ -225,9 +225,9 @@ std::vector<EvalCase> join(std::vector<EvalCase> a, const std::vector<EvalCase> 
     return a;
 }
 
-INSTANTIATE_TEST_SUITE_P(Part31, SharedProfileCases, testing::ValuesIn(join(kCommonCases, kDegreeCases)));
-INSTANTIATE_TEST_SUITE_P(Part31, CalculatorDegreeCases, testing::ValuesIn(join(kCommonCases, kDegreeCases)));
-INSTANTIATE_TEST_SUITE_P(Part31, CalculatorRadianCases, testing::ValuesIn(join(kCommonCases, kRadianCases)));
+INSTANTIATE_TEST_SUITE_P(Evaluator, SharedProfileCases, testing::ValuesIn(join(kCommonCases, kDegreeCases)));
+INSTANTIATE_TEST_SUITE_P(Evaluator, CalculatorDegreeCases, testing::ValuesIn(join(kCommonCases, kDegreeCases)));
+INSTANTIATE_TEST_SUITE_P(Evaluator, CalculatorRadianCases, testing::ValuesIn(join(kCommonCases, kRadianCases)));
 
 // ---- Tokenize ----
 
@@ -264,14 +264,14 @@ void PrintTo(const TokenCase &c, std::ostream *os)
 
 class TokenizeCases : public testing::TestWithParam<TokenCase> { };
 
-TEST_P(TokenizeCases, BuildsThePartsTokenList)
+TEST_P(TokenizeCases, BuildsTheTokenList)
 {
     const TokenCase &c = GetParam();
     EXPECT_EQ(tokens(Profile::Shared, c.formula), c.shared);
     EXPECT_EQ(tokens(Profile::Calculator, c.formula), c.calculator ? c.calculator : c.shared);
 }
 
-INSTANTIATE_TEST_SUITE_P(Part31, TokenizeCases,
+INSTANTIATE_TEST_SUITE_P(Evaluator, TokenizeCases,
     testing::Values(TokenCase { "1.2.3", "1:1.2 2:.3", nullptr }, TokenCase { "1e5", "1:1 2:e5", nullptr },
         TokenCase { "2.", "1:2.", nullptr }, TokenCase { "x1", "2:x1", nullptr },
         TokenCase { "1x", "1:1 2:x", nullptr }, TokenCase { "lnx", "50:ln 2:x", nullptr },
