@@ -47,7 +47,7 @@ fs::path existingArchive(const fs::path &appDir, const std::string &archive)
 fs::path FetchPicture(const fs::path &appDir, const std::string &archive, const std::string &folder,
                       const std::string &placeholder, const std::string &output, const std::string &key)
 {
-    store::checkPlainName(key, "图片名");
+    store::checkPlainName(key, "图片");
     const fs::path dir = appDir / fs::u8path(folder);
     const fs::path ph = dir / fs::u8path(placeholder);
     const fs::path source = existingArchive(appDir, archive);
@@ -70,7 +70,7 @@ fs::path FetchPicture(const fs::path &appDir, const std::string &archive, const 
 
 fs::path fetchTextPage(const fs::path &appDir, const std::string &key)
 {
-    store::checkPlainName(key, "文本页名");
+    store::checkPlainName(key, "文本页");
     const fs::path source = existingArchive(appDir, "myhtm.dat");
     const fs::path dir = appDir / "txt";
     fs::create_directories(dir);

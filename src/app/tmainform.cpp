@@ -214,6 +214,9 @@ void TMainForm::buildNavigator(QSplitter *splitter)
     m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
     m_tree->setExpandsOnDoubleClick(false);
+    // The view's own scrolling to a new current node would expand its
+    // ancestors before the node is opened; the selection handler does it.
+    m_tree->setAutoScroll(false);
     m_tree->setAllColumnsShowFocus(true);
     m_tree->setWordWrap(true);
     m_tree->setFont(songti(16));
@@ -504,15 +507,21 @@ void TMainForm::buildLayout()
     m_tree->setModel(m_treeModel);
     connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) {
-                if (m_syncingTree || !current.isValid())
+                if (!current.isValid())
                     return;
-                guard([&] { m_tree_table.moveTo(m_treeModel->positionOf(current)); });
+                if (!m_syncingTree)
+                    guard([&] { m_tree_table.moveTo(m_treeModel->positionOf(current)); });
+                // Showing the node opens its ancestors; they are not selected
+                // on the way. The selected node expands by itself.
+                const bool quiet = std::exchange(m_quietExpand, true);
+                m_tree->scrollTo(current);
                 m_tree->expand(current);
+                m_quietExpand = quiet;
             });
     connect(m_tree, &QTreeView::expanded, this, [this](const QModelIndex &index) {
         // The expanded node becomes the selected one, which opens its page.
         TreeFollow = true;
-        if (m_bulkExpand || m_tree->currentIndex() == index)
+        if (m_quietExpand || m_tree->currentIndex() == index)
             return;
         m_tree->setCurrentIndex(index);
     });
@@ -635,9 +644,9 @@ void TMainForm::TB_hide_mlClick()
         collapse(node);
         action->setText(QStringLiteral("展开目录"));
     } else {
-        m_bulkExpand = true;
+        m_quietExpand = true;
         m_tree->expandRecursively(node);
-        m_bulkExpand = false;
+        m_quietExpand = false;
         action->setText(QStringLiteral("隐藏目录"));
     }
 }
@@ -873,9 +882,11 @@ void TMainForm::embedCalculator()
             window->raise();
             m_calculator = window;
             CalcState = row.code;
-            connect(window, &QObject::destroyed, this, [this] {
-                if (!m_calculator)
+            connect(window, &QObject::destroyed, this, [this, window] {
+                if (m_calculator.isNull() || m_calculator.data() == window) {
+                    m_calculator = nullptr;
                     CalcState = 0;
+                }
             });
         }
         CalcTitle = Lbl_title->text();

@@ -115,7 +115,7 @@ private:
     TreeModel *m_treeModel = nullptr;
     bool m_shown = false;
     bool m_syncingTree = false;
-    bool m_bulkExpand = false;
+    bool m_quietExpand = false;
     QImage m_workBitmap;
     QImage m_zoomBitmap;
 
