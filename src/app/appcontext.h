@@ -60,7 +60,8 @@ public:
     // The splash wait of the main window's creation; tests and tours pass 0.
     int splashWaitMs = kDefaultSplashWaitMs;
 
-    // The message window when it exists, else a plain message box.
+    // The message window when it exists (windows.messageWindow, which offers
+    // an invokable ShowMessageWindow(QString)), else a plain message box.
     void ShowMessageWindow(const QString &text);
 
 private:
