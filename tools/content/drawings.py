@@ -50,7 +50,7 @@ def support_pin_ball():
     s.dim_v(top, top + 120, cx + 98, cx + 48, cx + 24, "L")
     s.dim_h(cx - 24, cx + 24, top + 138, top + 120, top + 120, "φd (r6)", below=True)
     s.dim_h(cx - 48, cx + 48, top + 64, top + 48, top + 48, "φD", below=True)
-    s.leader(cx - 20, top + 3, cx - 60, top - 8, "SR", anchor="end")
+    s.leader(cx - 30, top + 1, cx - 70, top + 20, "SR", anchor="end")
     return s
 
 
@@ -151,10 +151,10 @@ def pin_fixed():
     caption(s, "A型 固定式定位销（圆柱销）")
     cx, top, k = 120, 44, 4.4
     turned_part(s, cx, top, PIN, k)
-    s.dim_v(top + 3 * k, top + 12 * k, cx - 56, cx - 5 * k, cx - 5 * k, "φD")
+    s.dim_h(cx - 5 * k, cx + 5 * k, top - 8, top + 3 * k, top + 3 * k, "φD")
     s.dim_v(top, top + 12 * k, cx + 60, cx + 5 * k, cx + 5 * k, "H")
     s.leader(cx + 8 * k - 2, top + 14 * k, cx + 60, top + 19 * k, "φD1")
-    s.dim_v(top + 16 * k, top + 30 * k, cx - 56, cx - 5 * k, cx - 5 * k, "φd (r6)")
+    s.leader(cx - 5 * k, top + 24 * k, cx - 50, top + 27 * k, "φd (r6)", anchor="end")
     return s
 
 
