@@ -4,6 +4,7 @@
 #include "app/pageregistry.h"
 #include "app/startup.h"
 #include "formula/formulaevaluator.h"
+#include "query/querystate.h"
 #include "store/aliasregistry.h"
 
 #include <QPointer>
@@ -53,6 +54,9 @@ public:
 
     PageContext page;
     WholeRunWindows windows;
+    // The query condition, search position and working-text file that the
+    // query windows share.
+    query::QueryState query;
     // The splash wait of the main window's creation; tests and tours pass 0.
     int splashWaitMs = kDefaultSplashWaitMs;
 
