@@ -27,6 +27,7 @@
 #include "app/tfrm_flash.h"
 #include "app/tmainform.h"
 #include "app/tour.h"
+#include "query/querywindows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -120,6 +121,7 @@ int main(int argc, char *argv[])
     registerPages(context);
 
     TMainForm mainForm(context);
+    holvane::query::createQueryWindows(context, mainForm);
     mainForm.showMaximized();
     splash.reset();
 

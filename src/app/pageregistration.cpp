@@ -1,11 +1,15 @@
 #include "app/pageregistration.h"
 
 #include "app/appcontext.h"
+#include "app/pagecode.h"
+#include "pages/tfrm_tbl.h"
 
 namespace holvane::app {
 
-void registerPages(AppContext &)
+void registerPages(AppContext &context)
 {
+    for (int code : {pagecode::Table, pagecode::TableAlt})
+        context.pages().registerFrame(code, [](AppContext &ctx, QWidget *host) { return new pages::TFrm_tbl(ctx, host); });
     // Frames and calculators register here as they land, for example:
     //   context.pages().registerFrame(pagecode::Table, makeTableFrame);
 }

@@ -9,6 +9,7 @@ namespace holvane::query {
 // dialog, so it outlives the dialog.
 struct QueryCondition {
     int field = -1; // index of the chosen item of the field list; -1: none
+    QString fieldText;
     QString op = QStringLiteral("=");
     QString value; // trimmed
 };
@@ -16,6 +17,8 @@ struct QueryCondition {
 // What the query windows share for the whole run.
 struct QueryState {
     QueryCondition condition;
+    // Which query dialog opened last (each takes a new number).
+    int lastQueryDialog = 0;
     // Column of the last search find, shared by every search dialog.
     int searchPosition = 0;
     // The working text's file of the result history windows, and whether the
