@@ -2,6 +2,7 @@
 
 #include "app/appcontext.h"
 #include "app/pagecode.h"
+#include "design/designregistration.h"
 #include "pages/tfrm_tbl.h"
 
 namespace holvane::app {
@@ -10,6 +11,7 @@ void registerPages(AppContext &context)
 {
     for (int code : {pagecode::Table, pagecode::TableAlt})
         context.pages().registerFrame(code, [](AppContext &ctx, QWidget *host) { return new pages::TFrm_tbl(ctx, host); });
+    design::registerDesignCalculators(context.pages());
     // Frames and calculators register here as they land, for example:
     //   context.pages().registerFrame(pagecode::Table, makeTableFrame);
 }
