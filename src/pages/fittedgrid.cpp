@@ -1,5 +1,6 @@
 #include "pages/fittedgrid.h"
 
+#include <QAbstractItemDelegate>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -10,7 +11,8 @@ namespace holvane::pages {
 
 namespace {
 constexpr int kMaxColumnWidth = 320;
-}
+constexpr int kMeasuredRows = 50;
+} // namespace
 
 FittedGrid::FittedGrid(QWidget *parent)
     : QTableView(parent)
@@ -19,6 +21,7 @@ FittedGrid::FittedGrid(QWidget *parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setWordWrap(true);
+    setTextElideMode(Qt::ElideNone);
     setShowGrid(true);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -50,8 +53,18 @@ void FittedGrid::fitColumns()
 {
     if (!model())
         return;
+    // The first rows stand for the table: a column is not measured over
+    // every row of a large table.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = QRect();
+    const int rows = std::min(model()->rowCount(), kMeasuredRows);
     for (int c = 0; c < model()->columnCount(); ++c) {
-        const int width = std::max(horizontalHeader()->sectionSizeHint(c), sizeHintForColumn(c));
+        int width = horizontalHeader()->sectionSizeHint(c);
+        for (int r = 0; r < rows; ++r) {
+            const QModelIndex index = model()->index(r, c);
+            width = std::max(width, itemDelegateForIndex(index)->sizeHint(option, index).width() + 24);
+        }
         setColumnWidth(c, std::min(width, kMaxColumnWidth));
     }
     m_fitted.assign(m_fitted.size(), false);
