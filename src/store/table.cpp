@@ -110,6 +110,7 @@ void Table::open()
 
 void Table::close()
 {
+    m_batch = false;
     m_db.reset();
     m_lock.reset();
     clearRecords();
@@ -235,7 +236,8 @@ void Table::post()
     requireEditing("保存记录");
     const std::vector<FieldDef> &defs = fields();
     std::int64_t rowid = 0;
-    m_db->exec("BEGIN IMMEDIATE");
+    if (!m_batch)
+        m_db->exec("BEGIN IMMEDIATE");
     try {
         if (m_state == TableState::Insert) {
             std::string marks;
@@ -257,10 +259,12 @@ void Table::post()
             st.bind(static_cast<int>(defs.size()) + 1, Value(rowid));
             st.step();
         }
-        m_db->exec("COMMIT");
+        if (!m_batch)
+            m_db->exec("COMMIT");
     } catch (const StoreError &e) {
         const bool duplicateKey = sqlite3_extended_errcode(m_db->handle()) == SQLITE_CONSTRAINT_PRIMARYKEY;
-        sqlite3_exec(m_db->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+        if (!m_batch)
+            sqlite3_exec(m_db->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
         if (duplicateKey)
             throw StoreError("数据表“" + label() + "”：关键字重复，记录未保存");
         throw;
@@ -268,6 +272,8 @@ void Table::post()
     const int position = recNo();
     m_buffer.clear();
     m_state = TableState::Browse;
+    if (m_batch)
+        return;
     readRecords();
     moveToRowid(rowid, position);
 }
@@ -296,6 +302,27 @@ void Table::emptyTable()
         throw StoreError("数据表“" + m_tableName + "”是只读的，不能修改");
     cancel();
     m_db->exec("DELETE FROM records");
+    readRecords();
+    first();
+}
+
+void Table::beginBatch()
+{
+    requireOpen("添加记录");
+    if (m_readOnly)
+        throw StoreError("数据表“" + m_tableName + "”是只读的，不能修改");
+    if (m_batch)
+        return;
+    m_db->exec("BEGIN IMMEDIATE");
+    m_batch = true;
+}
+
+void Table::endBatch()
+{
+    if (!m_batch)
+        return;
+    m_batch = false;
+    m_db->exec("COMMIT");
     readRecords();
     first();
 }

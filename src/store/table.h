@@ -52,6 +52,13 @@ public:
     void remove();
     void emptyTable();
 
+    // Many appends as one transaction, for loading a table: inside a batch,
+    // posted records are read back only when the batch ends, and the table
+    // then stands on its first record. Closing the table inside a batch
+    // discards the batch.
+    void beginBatch();
+    void endBatch();
+
     // Set a field of the record being edited or appended.
     void setValue(int field, const Value &value);
     void setValue(std::string_view field, const Value &value);
@@ -78,6 +85,7 @@ private:
     std::filesystem::path m_file;
     bool m_exclusive = false;
     bool m_readOnly = false;
+    bool m_batch = false;
     int m_keyFields = 0;
     TableState m_state = TableState::Inactive;
     std::vector<Value> m_buffer;

@@ -188,6 +188,32 @@ TEST_F(TableTest, EditDeleteAndEmpty)
     EXPECT_THROW(t->remove(), StoreError);
 }
 
+TEST_F(TableTest, BatchPostsOnceAndReadsBackAtItsEnd)
+{
+    {
+        auto t = openTree();
+        t->beginBatch();
+        for (int i = 300; i > 0; --i)
+            appendNode(*t, i, "n" + std::to_string(i));
+        t->endBatch();
+        EXPECT_EQ(t->recordCount(), 300);
+        EXPECT_EQ(t->value("CID"), Value(1)) << "key order, first record";
+        t->beginBatch();
+        appendNode(*t, 1000, "discarded");
+        t->close();
+    }
+    auto t = openTree();
+    EXPECT_EQ(t->recordCount(), 300) << "a batch left open is discarded";
+    t->beginBatch();
+    appendNode(*t, 1000, "kept");
+    t->append();
+    t->setValue("CID", 1000);
+    EXPECT_THROW(t->post(), StoreError);
+    t->cancel();
+    t->endBatch();
+    EXPECT_EQ(t->recordCount(), 301) << "a refused record does not undo the batch";
+}
+
 TEST_F(TableTest, WritingOutsideEditModeAndDuplicateKeysAreRefused)
 {
     auto t = openTree();

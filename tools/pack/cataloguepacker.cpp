@@ -90,6 +90,7 @@ void packCatalogue(const TreeSource &tree, const ContentKeys &keys, const std::f
     out.setPath(directory, "VTree.DB");
     out.setExclusive(true);
     out.open();
+    out.beginBatch();
 
     std::map<int, int> lastChild; // parent CID -> CID of its last child so far
     for (const TreeSource::Node &node : nodes) {
@@ -166,6 +167,7 @@ void packCatalogue(const TreeSource &tree, const ContentKeys &keys, const std::f
             source.fail(node.line, e.what());
         }
     }
+    out.endBatch();
     out.close();
 }
 

@@ -112,6 +112,7 @@ void packLibrary(const TreeSource &tree, const std::filesystem::path &directory)
     out.setPath(directory, "cygs.DB");
     out.setExclusive(true);
     out.open();
+    out.beginBatch();
 
     for (const TreeSource::Node &node : nodes) {
         if (text::gbkLength(node.name) > 100)
@@ -166,6 +167,7 @@ void packLibrary(const TreeSource &tree, const std::filesystem::path &directory)
             source.fail(node.line, e.what());
         }
     }
+    out.endBatch();
     out.close();
 }
 

@@ -87,6 +87,7 @@ void writeTable(const TableSource &table, const std::filesystem::path &directory
     out.setPath(directory, tableName);
     out.setExclusive(true);
     out.open();
+    out.beginBatch();
 
     for (const TableSource::Row &row : table.rows()) {
         const int line = row.line;
@@ -157,6 +158,7 @@ void writeTable(const TableSource &table, const std::filesystem::path &directory
             source.fail(line, e.what());
         }
     }
+    out.endBatch();
     out.close();
 }
 
