@@ -172,7 +172,7 @@ void CalcStage::build()
     gridRow->addLayout(gridColumn, 1);
     if (QWidget *references = buildReferences())
         gridRow->addWidget(references, 1);
-    left->addLayout(gridRow, 3);
+    left->addLayout(gridRow, 4);
 
     left->addWidget(header(text("计算结果"), this));
     m_result = new QPlainTextEdit(this);
@@ -181,7 +181,7 @@ void CalcStage::build()
     m_result->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_result->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_result->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    left->addWidget(m_result, 4);
+    left->addWidget(m_result, 3);
 
     layout->addWidget(buildPictures(), 2);
 }

@@ -2,6 +2,7 @@
 
 #include "design/calcstage.h"
 #include "design/parametergrid.h"
+#include "query/tfrm_cxls.h"
 #include "store/table.h"
 
 #include <QApplication>
@@ -248,6 +249,25 @@ TEST_F(Jiajinli, SaveAppendsToTheResultHistory)
     click("SpeedButton2");
     click("SpeedButton7");
     EXPECT_EQ(savedResults().size(), 2u);
+}
+
+TEST_F(Jiajinli, SavesThroughTheResultHistoryWindowWhichResultQueryShows)
+{
+    open("TF_Jiajinli");
+    QWidget owner;
+    auto *history = new query::Tfrm_cxls(context(), &owner);
+    context().windows.resultHistory = history;
+    click("BitBtn1");
+    click("SpeedButton2");
+    click("SpeedButton7");
+    EXPECT_EQ(lastMessage(), QStringLiteral("结果已保存!"));
+    ASSERT_EQ(savedResults().size(), 1u);
+    EXPECT_EQ(savedResults()[0][0], "典型夹紧力计算");
+    EXPECT_FALSE(history->isVisible());
+    click("SButton2");
+    EXPECT_TRUE(history->isVisible());
+    history->close();
+    frame().close();
 }
 
 TEST_F(Jiajinli, ItemMovedAfterComputingSavesTheNewItemWithTheOldReport)
