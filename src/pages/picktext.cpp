@@ -26,7 +26,11 @@ std::string spaces(long long count)
 
 long long gbkBytes(const std::string &text)
 {
-    return static_cast<long long>(text::gbkLength(text));
+    // Most cells are ASCII, where bytes are bytes: no conversion needed.
+    for (unsigned char c : text)
+        if (c >= 0x80)
+            return static_cast<long long>(text::gbkLength(text));
+    return static_cast<long long>(text.size());
 }
 
 std::string textAt(const store::Cursor &table, int position, int field)

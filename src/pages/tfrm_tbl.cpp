@@ -17,7 +17,6 @@
 #include "store/scramble.h"
 #include "store/storeerror.h"
 
-#include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 namespace holvane::pages {
@@ -41,9 +40,6 @@ TFrm_tbl::TFrm_tbl(app::AppContext &context, QWidget *host)
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
     m_grid->setToolTip(QStringLiteral("双击提取数据"));
     m_grid->setModel(m_model);
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->hide();
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_grid);
@@ -131,9 +127,8 @@ void TFrm_tbl::DBGrid1DblClick()
 {
     if (!m_table.isOpen())
         return;
-    const std::string text = pickText(m_table, m_ctx.page.NodeOrder, m_grid->currentIndex().column());
-    Memo1->setPlainText(QString::fromStdString(text));
-    m_ctx.page.PickedText = Memo1->toPlainText();
+    m_ctx.page.PickedText
+        = QString::fromStdString(pickText(m_table, m_ctx.page.NodeOrder, m_grid->currentIndex().column()));
     auto *result = new query::Tfrm_cxjg(m_ctx, this);
     result->setAttribute(Qt::WA_DeleteOnClose);
     result->show();

@@ -5,8 +5,6 @@
 
 #include <QPointer>
 
-class QPlainTextEdit;
-
 namespace holvane::app {
 class AppContext;
 class DataSource;
@@ -54,7 +52,6 @@ private:
     app::DataSource *m_source;
     app::TableModel *m_model;
     FittedGrid *m_grid;
-    QPlainTextEdit *Memo1;
     bool m_filterFailed = false;
     bool m_syncing = false;
 };
