@@ -7,7 +7,11 @@
 #include "store/table.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QStackedWidget>
+#include <QTableView>
+#include <QTest>
+#include "design/parametergrid.h"
 
 namespace holvane::test {
 namespace {
@@ -97,6 +101,44 @@ TEST_F(MemberWindows, EveryStageOpensListsAndCloses)
         click("SB_Close");
         EXPECT_TRUE(messageTexts().empty()) << messageTexts().front().toStdString();
     }
+}
+
+TEST_F(MemberWindows, LiftCoefficientPickerFillsOnlyTheLowerCaseRow)
+{
+    const MemberConfig &plate = *design::memberByWindow("TF_Gouxingyaban");
+    createStageTables(appDir / "sjdata", plate.stages.front(), "B1-2-28.DB");
+    setItem("B1-2-28.DB", 0, "计算公式", "W=k*K", "1\n2");
+    store::Table lift;
+    lift.setPath(appDir / "sjdata", "B1-2-28-1.DB");
+    lift.open();
+    lift.append();
+    lift.setText("值", "0.25");
+    lift.post();
+    lift.close();
+    open("TF_Gouxingyaban");
+    click("BitBtn1");
+    auto *view = part<QTableView>("DBGridEh1");
+    ASSERT_NE(view, nullptr);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(0, 0)).center());
+    EXPECT_EQ(rows("StringGrid1"), (std::vector<std::pair<QString, QString>>{
+                                       {"公式：W=", "k*K"}, {"参数:k", "0.25"}, {"参数:K", "2"}}));
+}
+
+TEST_F(MemberWindows, PositioningGridTakesOnlyNumbers)
+{
+    const MemberConfig &vblock = *design::memberByWindow("TVXK_Form");
+    createStageTables(appDir / "sjdata", vblock.stages.front(), "T1-1-5.db");
+    open("TVXK_Form");
+    click("BitBtn1");
+    design::ParameterGrid &g = grid("StringGrid1");
+    g.setCurrentCell(1, 1);
+    g.editItem(g.item(1, 1));
+    auto *editor = g.viewport()->findChild<QLineEdit *>();
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("x-1.5"));
+    EXPECT_EQ(editor->text(), QStringLiteral("-1.5"));
+    EXPECT_EQ(messageTexts(), std::vector<QString>{QStringLiteral("请输入数字！")});
 }
 
 // The main window creates the calculators anew inside its page area.
