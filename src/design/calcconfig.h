@@ -43,7 +43,7 @@ struct ColumnConfig {
 
 struct PictureConfig {
     std::string name;
-    std::string field;   // empty: a fixed picture of the window
+    std::string field; // empty: a fixed picture of the window
     std::string caption; // of the enlarged picture
     std::string heading; // of its region; empty: none
 };
@@ -58,10 +58,10 @@ struct ReferenceConfig {
     std::string tableComponent;
     std::string table;
     std::string grid;
-    std::string tab;          // tab title, or the region's heading
-    std::string pickerLabel;  // "参数:K"; empty: read only
-    bool checkEmpty = false;  // "没有这类数值!" on an empty cell
-    bool slotCount = false;   // appends "i(槽数)为：" and the cell to the result memo
+    std::string tab; // tab title, or the region's heading
+    std::string pickerLabel; // "参数:K"; empty: read only
+    bool checkEmpty = false; // "没有这类数值!" on an empty cell
+    bool slotCount = false; // appends "i(槽数)为：" and the cell to the result memo
 };
 
 struct ChoiceConfig {
@@ -107,7 +107,7 @@ struct StageConfig {
     std::string save = "SpeedButton7";
     std::string back = "SpeedButton1";
     std::string resultMemo = "Memo3";
-    std::string emptyFormulaMessage;        // empty: an empty formula is listed
+    std::string emptyFormulaMessage; // empty: an empty formula is listed
     bool emptyFormulaDisablesPicture = false;
     CategoryConfig category;
     int conditionPosition = 0; // the field a saved result records as the item
@@ -116,7 +116,7 @@ struct StageConfig {
 // Behaviour of a member that configuration does not express.
 enum class MemberHook {
     None,
-    GearMenu,     // special surfaces: the gear buttons choose table and picture
+    GearMenu, // special surfaces: the gear buttons choose table and picture
     CuttingRadio, // cutting force: radio buttons choose the item table
 };
 

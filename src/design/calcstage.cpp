@@ -13,7 +13,6 @@
 #include "store/table.h"
 
 #include <QDate>
-#include <algorithm>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -24,6 +23,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace holvane::design {
 
@@ -50,7 +50,11 @@ QStringList lines(const std::string &text)
 // A click on a picture asks the stage to enlarge it.
 class ClickFilter : public QObject {
 public:
-    ClickFilter(QObject *parent, std::function<void()> clicked) : QObject(parent), m_clicked(std::move(clicked)) {}
+    ClickFilter(QObject *parent, std::function<void()> clicked)
+        : QObject(parent)
+        , m_clicked(std::move(clicked))
+    {
+    }
     bool eventFilter(QObject *, QEvent *event) override
     {
         if (event->type() == QEvent::MouseButtonPress)
@@ -71,10 +75,13 @@ struct CalcStage::Reference {
     QTableView *view = nullptr;
 };
 
-CalcStage::CalcStage(app::AppContext &context, const MemberConfig &member, std::vector<const StageConfig *> stages,
-                     QWidget *parent)
-    : QWidget(parent), m_context(context), m_member(member), m_stages(std::move(stages)),
-      m_table(std::make_unique<store::Table>())
+CalcStage::CalcStage(
+    app::AppContext &context, const MemberConfig &member, std::vector<const StageConfig *> stages, QWidget *parent)
+    : QWidget(parent)
+    , m_context(context)
+    , m_member(member)
+    , m_stages(std::move(stages))
+    , m_table(std::make_unique<store::Table>())
 {
     setObjectName(QString::fromStdString(m_stages.front()->page));
     build();
@@ -114,10 +121,10 @@ void CalcStage::build()
     m_itemModel = new app::TableModel(this);
     m_itemGrid->setModel(m_itemModel);
     connect(m_itemGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) {
-                if (current.isValid() && m_table->isOpen() && current.row() != m_table->recNo())
-                    guard([&] { m_table->moveTo(current.row()); });
-            });
+        [this](const QModelIndex &current) {
+            if (current.isValid() && m_table->isOpen() && current.row() != m_table->recNo())
+                guard([&] { m_table->moveTo(current.row()); });
+        });
     left->addWidget(m_itemGrid, 2);
 
     for (const StageConfig *stage : m_stages)
@@ -237,9 +244,8 @@ QWidget *CalcStage::buildReferences()
         reference->model = new app::TableModel(reference->view);
         reference->view->setModel(reference->model);
         Reference *raw = reference.get();
-        connect(reference->view, &QTableView::clicked, this, [this, raw](const QModelIndex &index) {
-            guard([&] { pick(*raw->config, index.row(), index.column()); });
-        });
+        connect(reference->view, &QTableView::clicked, this,
+            [this, raw](const QModelIndex &index) { guard([&] { pick(*raw->config, index.row(), index.column()); }); });
         m_tabs->addTab(reference->view, QString::fromStdString(reference->config->tab));
     }
     return m_tabs;
@@ -255,7 +261,7 @@ void CalcStage::openStage(const StageConfig &stage, const std::string &table, co
     m_table->open();
     std::vector<app::TableModel::Column> columns;
     for (const ColumnConfig &column : stage.columns)
-        columns.push_back({column.field, {}});
+        columns.push_back({ column.field, {} });
     m_itemModel->setCursor(m_table.get(), columns);
     m_itemModel->reload();
     for (size_t i = 0; i < stage.columns.size(); ++i)
@@ -264,13 +270,14 @@ void CalcStage::openStage(const StageConfig &stage, const std::string &table, co
     selectCurrentRow();
     for (const PictureConfig &picture : stage.pictures)
         if (!picture.field.empty())
-            static_cast<app::DbImage *>(m_pictures.at(picture.name))->bind(m_source, QString::fromStdString(picture.field));
+            static_cast<app::DbImage *>(m_pictures.at(picture.name))
+                ->bind(m_source, QString::fromStdString(picture.field));
     for (const TextMemoConfig &memo : stage.memos)
         m_memos.at(memo.name)->bind(m_source, QString::fromStdString(memo.field));
     m_initialMemo->bind(m_source, QStringLiteral("初始值"));
     for (auto &reference : m_references) {
         const bool own = std::any_of(stage.references.begin(), stage.references.end(),
-                                     [&](const ReferenceConfig &c) { return &c == reference->config; });
+            [&](const ReferenceConfig &c) { return &c == reference->config; });
         if (!own)
             continue;
         reference->table.close();
@@ -420,9 +427,9 @@ bool CalcStage::computeSteps()
     evaluator.Evaluate(resultText);
     m_lastResult = truncateResult(resultText);
     const auto value = [this](const std::string &field) { return m_table->text(field); };
-    const std::vector<std::string> report =
-        DesignReport(m_member, task ? task() : DesignTask{}, categoryLines(m_stage->category, value, m_choice), rows,
-                     m_lastResult, QDate::currentDate().toString(Qt::ISODate).toStdString());
+    const std::vector<std::string> report
+        = DesignReport(m_member, task ? task() : DesignTask {}, categoryLines(m_stage->category, value, m_choice), rows,
+            m_lastResult, QDate::currentDate().toString(Qt::ISODate).toStdString());
     m_result->clear();
     for (const std::string &line : report)
         m_result->appendPlainText(QString::fromStdString(line));
@@ -444,7 +451,7 @@ void CalcStage::save()
         return;
     guard([this] {
         query::saveResult(m_context, QString::fromStdString(m_member.caption),
-                          QString::fromStdString(m_table->text(m_stage->conditionPosition)), m_result->toPlainText());
+            QString::fromStdString(m_table->text(m_stage->conditionPosition)), m_result->toPlainText());
         m_context.messages().inform(text("结果已保存!"), text("提示"));
         m_save->setEnabled(false);
     });

@@ -36,8 +36,8 @@ class ParameterGrid;
 class CalcStage : public QWidget {
     Q_OBJECT
 public:
-    CalcStage(app::AppContext &context, const MemberConfig &member, std::vector<const StageConfig *> stages,
-              QWidget *parent);
+    CalcStage(
+        app::AppContext &context, const MemberConfig &member, std::vector<const StageConfig *> stages, QWidget *parent);
     ~CalcStage() override;
 
     // Opens the item table (and the reference tables) of `stage`; `table`

@@ -39,7 +39,9 @@ QFont songti(int pixels)
 } // namespace
 
 DesignCalculatorFrame::DesignCalculatorFrame(app::AppContext &context, const MemberConfig &member, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_context(context), m_member(member)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_context(context)
+    , m_member(member)
 {
     setObjectName(QString::fromStdString(member.window));
     setWindowTitle(QString::fromStdString(member.caption));
@@ -377,7 +379,7 @@ bool DesignCalculatorFrame::eventFilter(QObject *watched, QEvent *event)
 
 DesignTask DesignCalculatorFrame::task() const
 {
-    return {m_name->text().toStdString(), m_number->text().toStdString(), m_designer->text().toStdString()};
+    return { m_name->text().toStdString(), m_number->text().toStdString(), m_designer->text().toStdString() };
 }
 
 } // namespace holvane::design

@@ -73,7 +73,7 @@ private:
     std::map<std::string, CalcStage *> m_pages;
     std::vector<CalcStage *> m_stageViews; // per configured stage
     std::vector<QWidget *> m_choicePanels; // per configured stage; null without choices
-    std::vector<int> m_chosen;             // per configured stage; -1: none yet
+    std::vector<int> m_chosen; // per configured stage; -1: none yet
 };
 
 } // namespace holvane::design

@@ -12,8 +12,8 @@ std::pair<std::string, std::string> splitFormula(const std::string &formula)
 {
     const size_t equals = formula.find('=');
     if (equals == std::string::npos)
-        return {std::string(), formula};
-    return {formula.substr(0, equals + 1), formula.substr(equals + 1)};
+        return { std::string(), formula };
+    return { formula.substr(0, equals + 1), formula.substr(equals + 1) };
 }
 
 std::vector<std::string> distinctNames(const std::vector<std::string> &variableTokens)
@@ -40,8 +40,7 @@ std::string truncateResult(const std::string &resultText)
 }
 
 std::vector<std::string> categoryLines(const CategoryConfig &category,
-                                       const std::function<std::string(const std::string &)> &value,
-                                       const std::string &choice)
+    const std::function<std::string(const std::string &)> &value, const std::string &choice)
 {
     std::vector<std::string> lines;
     std::string joined = category.heading;
@@ -62,12 +61,11 @@ std::vector<std::string> categoryLines(const CategoryConfig &category,
 }
 
 std::vector<std::string> DesignReport(const MemberConfig &member, const DesignTask &task,
-                                      const std::vector<std::string> &category,
-                                      const std::vector<std::pair<std::string, std::string>> &rows,
-                                      const std::string &result, const std::string &date)
+    const std::vector<std::string> &category, const std::vector<std::pair<std::string, std::string>> &rows,
+    const std::string &result, const std::string &date)
 {
-    std::vector<std::string> lines = {"设计任务名称：" + task.name, "设计任务编号：" + task.number,
-                                      member.designerLabel + task.designer};
+    std::vector<std::string> lines
+        = { "设计任务名称：" + task.name, "设计任务编号：" + task.number, member.designerLabel + task.designer };
     if (member.blankAfterDesigner)
         lines.emplace_back();
     lines.insert(lines.end(), category.begin(), category.end());

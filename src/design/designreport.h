@@ -32,15 +32,13 @@ struct DesignTask {
 // The category lines of a report; `value` reads a field of the current item
 // as text, `choice` is the caption of the chosen table (radio buttons).
 std::vector<std::string> categoryLines(const CategoryConfig &category,
-                                       const std::function<std::string(const std::string &)> &value,
-                                       const std::string &choice);
+    const std::function<std::string(const std::string &)> &value, const std::string &choice);
 
 // The DesignReport, line by line: task, category lines, the formula row and
 // one line per parameter row (label, value), the result, an empty line and
 // the date after 38 spaces.
 std::vector<std::string> DesignReport(const MemberConfig &member, const DesignTask &task,
-                                      const std::vector<std::string> &category,
-                                      const std::vector<std::pair<std::string, std::string>> &rows,
-                                      const std::string &result, const std::string &date);
+    const std::vector<std::string> &category, const std::vector<std::pair<std::string, std::string>> &rows,
+    const std::string &result, const std::string &date);
 
 } // namespace holvane::design

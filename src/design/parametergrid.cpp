@@ -1,13 +1,13 @@
 #include "design/parametergrid.h"
 
 #include <QEvent>
-#include <algorithm>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace holvane::design {
 
@@ -18,7 +18,11 @@ constexpr int kRowHeight = 24;
 // Draws row 0 over its background and filters what is typed into a value.
 class GridDelegate : public QStyledItemDelegate {
 public:
-    explicit GridDelegate(ParameterGrid &grid) : QStyledItemDelegate(&grid), m_grid(grid) {}
+    explicit GridDelegate(ParameterGrid &grid)
+        : QStyledItemDelegate(&grid)
+        , m_grid(grid)
+    {
+    }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
@@ -66,7 +70,8 @@ private:
 
 } // namespace
 
-ParameterGrid::ParameterGrid(QWidget *parent) : QTableWidget(1, 2, parent)
+ParameterGrid::ParameterGrid(QWidget *parent)
+    : QTableWidget(1, 2, parent)
 {
     horizontalHeader()->hide();
     // The value column takes the rest of the grid's width.

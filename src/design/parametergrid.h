@@ -38,7 +38,10 @@ private:
 // BindVariables reads the grid through this view.
 class GridValues : public formula::ValueGrid {
 public:
-    explicit GridValues(const ParameterGrid &grid) : m_grid(grid) {}
+    explicit GridValues(const ParameterGrid &grid)
+        : m_grid(grid)
+    {
+    }
     std::string_view cell(int col, int row) const override;
 
 private:

@@ -73,7 +73,7 @@ std::vector<QString> DesignFixture::memoLines(const char *memo)
     if (text.isEmpty())
         return {};
     const QStringList lines = text.split(QLatin1Char('\n'));
-    return {lines.begin(), lines.end()};
+    return { lines.begin(), lines.end() };
 }
 
 void DesignFixture::setValue(const char *name, int row, const QString &text)
@@ -82,7 +82,7 @@ void DesignFixture::setValue(const char *name, int row, const QString &text)
 }
 
 void DesignFixture::setItem(const std::string &tableName, int position, const std::string &formulaField,
-                            const std::string &formula, const std::string &initial)
+    const std::string &formula, const std::string &initial)
 {
     store::Table table;
     table.setPath(appDir / "sjdata", tableName);
@@ -109,7 +109,8 @@ std::vector<std::vector<std::string>> DesignFixture::savedResults()
     table.open();
     std::vector<std::vector<std::string>> records;
     for (table.first(); !table.eof(); table.next())
-        records.push_back({table.text("查询主题"), table.text("查询条件"), table.text("查询日期"), table.text("查询结果")});
+        records.push_back(
+            { table.text("查询主题"), table.text("查询条件"), table.text("查询日期"), table.text("查询结果") });
     table.close();
     return records;
 }

@@ -25,11 +25,7 @@ protected:
     design::DesignCalculatorFrame &open(const char *window);
     design::DesignCalculatorFrame &frame() { return *m_frame; }
 
-    template <typename T>
-    T *part(const char *name)
-    {
-        return m_frame->findChild<T *>(QString::fromUtf8(name));
-    }
+    template<typename T> T *part(const char *name) { return m_frame->findChild<T *>(QString::fromUtf8(name)); }
     void click(const char *name);
     bool enabled(const char *name);
     QString currentPage();
@@ -40,7 +36,7 @@ protected:
     void setValue(const char *grid, int row, const QString &text);
     // Rewrites an item of an item table in this test's AppDir.
     void setItem(const std::string &table, int position, const std::string &formulaField, const std::string &formula,
-                 const std::string &initial);
+        const std::string &initial);
     void selectItem(const char *itemGrid, int row);
     // The records of cx_jl.db: subject, condition, date, report.
     std::vector<std::vector<std::string>> savedResults();

@@ -96,22 +96,17 @@ TEST_F(Jiajinli, StagesOpenAndCloseThroughTheStateTable)
 TEST_F(Jiajinli, ItemListsFormulaVariablesAndInitialValues)
 {
     openStage();
-    EXPECT_EQ(rows("StringGrid1"), (Rows{{"公式：W=", "K*F/(f1+f2)"},
-                                         {"参数:K", "2.5"},
-                                         {"参数:F", "2000"},
-                                         {"参数:f1", "0.16"},
-                                         {"参数:f2", "0.16"}}));
+    EXPECT_EQ(rows("StringGrid1"),
+        (Rows { { "公式：W=", "K*F/(f1+f2)" }, { "参数:K", "2.5" }, { "参数:F", "2000" }, { "参数:f1", "0.16" },
+            { "参数:f2", "0.16" } }));
     EXPECT_EQ(grid("StringGrid1").currentRow(), 1);
     EXPECT_EQ(grid("StringGrid1").currentColumn(), 1);
     EXPECT_FALSE(part<QLabel>("DBImage1")->pixmap().isNull());
 
     selectItem("DBGridW", 1); // more parameters than the item before
-    EXPECT_EQ(rows("StringGrid1"), (Rows{{"公式：W=", "(K*F-G*f2)/(f1+f2)"},
-                                         {"参数:K", "2.5"},
-                                         {"参数:F", "2000"},
-                                         {"参数:G", "500"},
-                                         {"参数:f2", "0.16"},
-                                         {"参数:f1", "0.16"}}));
+    EXPECT_EQ(rows("StringGrid1"),
+        (Rows { { "公式：W=", "(K*F-G*f2)/(f1+f2)" }, { "参数:K", "2.5" }, { "参数:F", "2000" }, { "参数:G", "500" },
+            { "参数:f2", "0.16" }, { "参数:f1", "0.16" } }));
 }
 
 TEST_F(Jiajinli, ComputesAndWritesTheWholeReport)
@@ -145,11 +140,11 @@ struct FormulaCase {
     const char *formula;
     const char *initial;
     Rows rows;
-    const char *result;                 // null: no report
+    const char *result; // null: no report
     std::vector<const char *> messages; // the messages of "计算"
 };
 
-class JiajinliFormula : public Jiajinli, public ::testing::WithParamInterface<FormulaCase> {};
+class JiajinliFormula : public Jiajinli, public ::testing::WithParamInterface<FormulaCase> { };
 
 TEST_P(JiajinliFormula, ListsAndComputes)
 {
@@ -174,25 +169,28 @@ TEST_P(JiajinliFormula, ListsAndComputes)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, JiajinliFormula,
-    ::testing::Values(
-        FormulaCase{"NoEqualsSignIsAllRightSide", "K*2", "1.5", {{"公式：", "K*2"}, {"参数:K", "1.5"}}, "3", {}},
-        FormulaCase{"RepeatedVariableListedOnce", "W=a*a+a", "3", {{"公式：W=", "a*a+a"}, {"参数:a", "3"}}, "12", {}},
-        FormulaCase{"CaseMakesTwoParameters", "W=a+A", "1\n10", {{"公式：W=", "a+A"}, {"参数:a", "1"}, {"参数:A", "10"}},
-                    "11", {}},
-        FormulaCase{"NoVariables", "W=2+3", "", {{"公式：W=", "2+3"}}, nullptr, {"没有参数！"}},
-        FormulaCase{"FewerInitialLinesLeaveCellsEmpty", "W=a+b", "1", {{"公式：W=", "a+b"}, {"参数:a", "1"}, {"参数:b", ""}},
-                    nullptr, {"请将数据输全！"}},
-        FormulaCase{"ExtraInitialLinesIgnored", "W=a", "4\n5\n6", {{"公式：W=", "a"}, {"参数:a", "4"}}, "4", {}},
-        FormulaCase{"CutPositive", "W=a", "2.71828", {{"公式：W=", "a"}, {"参数:a", "2.71828"}}, "2.718", {}},
-        FormulaCase{"CutNegative", "W=a", "-2.71828", {{"公式：W=", "a"}, {"参数:a", "-2.71828"}}, "-2.718", {}},
-        FormulaCase{"CutToZero", "W=a", "0.0004", {{"公式：W=", "a"}, {"参数:a", "0.0004"}}, "0", {}},
-        FormulaCase{"ThousandfoldBeyond64Bits", "W=a*1000000", "100000000000", {{"公式：W=", "a*1000000"}, {"参数:a", "100000000000"}},
-                    nullptr, {"请输入数值!"}},
-        FormulaCase{"EvaluatorErrorThenCatchAll", "W=a/b", "1\n0", {{"公式：W=", "a/b"}, {"参数:a", "1"}, {"参数:b", "0"}},
-                    nullptr, {"请输入数值!"}},
-        FormulaCase{"ValueThatIsNoNumber", "W=a", "x", {{"公式：W=", "a"}, {"参数:a", "x"}}, nullptr, {"请输入数值!"}}),
+INSTANTIATE_TEST_SUITE_P(Cases, JiajinliFormula,
+    ::testing::Values(FormulaCase { "NoEqualsSignIsAllRightSide", "K*2", "1.5",
+                          { { "公式：", "K*2" }, { "参数:K", "1.5" } }, "3", {} },
+        FormulaCase {
+            "RepeatedVariableListedOnce", "W=a*a+a", "3", { { "公式：W=", "a*a+a" }, { "参数:a", "3" } }, "12", {} },
+        FormulaCase { "CaseMakesTwoParameters", "W=a+A", "1\n10",
+            { { "公式：W=", "a+A" }, { "参数:a", "1" }, { "参数:A", "10" } }, "11", {} },
+        FormulaCase { "NoVariables", "W=2+3", "", { { "公式：W=", "2+3" } }, nullptr, { "没有参数！" } },
+        FormulaCase { "FewerInitialLinesLeaveCellsEmpty", "W=a+b", "1",
+            { { "公式：W=", "a+b" }, { "参数:a", "1" }, { "参数:b", "" } }, nullptr, { "请将数据输全！" } },
+        FormulaCase {
+            "ExtraInitialLinesIgnored", "W=a", "4\n5\n6", { { "公式：W=", "a" }, { "参数:a", "4" } }, "4", {} },
+        FormulaCase { "CutPositive", "W=a", "2.71828", { { "公式：W=", "a" }, { "参数:a", "2.71828" } }, "2.718", {} },
+        FormulaCase {
+            "CutNegative", "W=a", "-2.71828", { { "公式：W=", "a" }, { "参数:a", "-2.71828" } }, "-2.718", {} },
+        FormulaCase { "CutToZero", "W=a", "0.0004", { { "公式：W=", "a" }, { "参数:a", "0.0004" } }, "0", {} },
+        FormulaCase { "ThousandfoldBeyond64Bits", "W=a*1000000", "100000000000",
+            { { "公式：W=", "a*1000000" }, { "参数:a", "100000000000" } }, nullptr, { "请输入数值!" } },
+        FormulaCase { "EvaluatorErrorThenCatchAll", "W=a/b", "1\n0",
+            { { "公式：W=", "a/b" }, { "参数:a", "1" }, { "参数:b", "0" } }, nullptr, { "请输入数值!" } },
+        FormulaCase { "ValueThatIsNoNumber", "W=a", "x", { { "公式：W=", "a" }, { "参数:a", "x" } }, nullptr,
+            { "请输入数值!" } }),
     [](const ::testing::TestParamInfo<FormulaCase> &info) { return std::string(info.param.name); });
 
 TEST_F(Jiajinli, EvaluatorErrorShowsTwoMessages)

@@ -6,12 +6,12 @@
 #include "design/members.h"
 #include "store/table.h"
 
+#include "design/parametergrid.h"
 #include <QApplication>
 #include <QLineEdit>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTest>
-#include "design/parametergrid.h"
 
 namespace holvane::test {
 namespace {
@@ -28,7 +28,7 @@ void createStageTables(const std::filesystem::path &dir, const StageConfig &stag
         for (const store::FieldDef &f : fields)
             if (f.name == name)
                 return;
-        fields.push_back({name, type, type == store::FieldType::Text ? 60 : 0});
+        fields.push_back({ name, type, type == store::FieldType::Text ? 60 : 0 });
     };
     const std::string formulaField = stage.formulaField.empty() ? "计算公式" : stage.formulaField;
     for (const design::ColumnConfig &column : stage.columns)
@@ -39,7 +39,7 @@ void createStageTables(const std::filesystem::path &dir, const StageConfig &stag
     while (stage.formulaPosition > 0 && static_cast<int>(fields.size()) < stage.formulaPosition)
         add("字段" + std::to_string(fields.size()), store::FieldType::Text);
     if (stage.formulaPosition >= 0 && static_cast<int>(fields.size()) > stage.formulaPosition)
-        fields.insert(fields.begin() + stage.formulaPosition, {formulaField, store::FieldType::Text, 120});
+        fields.insert(fields.begin() + stage.formulaPosition, { formulaField, store::FieldType::Text, 120 });
     else
         add(formulaField, store::FieldType::Text);
     for (const design::PictureConfig &picture : stage.pictures)
@@ -64,10 +64,10 @@ void createStageTables(const std::filesystem::path &dir, const StageConfig &stag
     }
     for (const design::ReferenceConfig &reference : stage.references)
         if (!std::filesystem::exists(dir / reference.table))
-            store::Table::create(dir, reference.table, {{"值", store::FieldType::Text, 20}});
+            store::Table::create(dir, reference.table, { { "值", store::FieldType::Text, 20 } });
 }
 
-class MemberWindows : public DesignFixture {};
+class MemberWindows : public DesignFixture { };
 
 // Every member beyond the two complete ones: the window is created, each
 // stage it reaches without its own hook opens over a one-item table, lists
@@ -90,10 +90,10 @@ TEST_F(MemberWindows, EveryStageOpensListsAndCloses)
             if (!frame().StageOpen())
                 click(stage.itemButton.c_str());
             EXPECT_EQ(currentPage(), QString::fromStdString(stage.page));
-            EXPECT_EQ(rows(stage.grid.c_str()), (std::vector<std::pair<QString, QString>>{
-                                                    {QString::fromStdString(member.formulaLabel + "W="), "a+b"},
-                                                    {"参数:a", "1"},
-                                                    {"参数:b", "2"}}));
+            EXPECT_EQ(rows(stage.grid.c_str()),
+                (std::vector<std::pair<QString, QString>> {
+                    { QString::fromStdString(member.formulaLabel + "W="), "a+b" }, { "参数:a", "1" },
+                    { "参数:b", "2" } }));
             click(stage.itemButton.c_str());
             EXPECT_EQ(currentPage(), QStringLiteral("First_Page"));
             EXPECT_FALSE(frame().stagePage(stage.page)->itemTable().isOpen());
@@ -120,8 +120,8 @@ TEST_F(MemberWindows, LiftCoefficientPickerFillsOnlyTheLowerCaseRow)
     auto *view = part<QTableView>("DBGridEh1");
     ASSERT_NE(view, nullptr);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(0, 0)).center());
-    EXPECT_EQ(rows("StringGrid1"), (std::vector<std::pair<QString, QString>>{
-                                       {"公式：W=", "k*K"}, {"参数:k", "0.25"}, {"参数:K", "2"}}));
+    EXPECT_EQ(rows("StringGrid1"),
+        (std::vector<std::pair<QString, QString>> { { "公式：W=", "k*K" }, { "参数:k", "0.25" }, { "参数:K", "2" } }));
 }
 
 TEST_F(MemberWindows, PositioningGridTakesOnlyNumbers)
@@ -138,7 +138,7 @@ TEST_F(MemberWindows, PositioningGridTakesOnlyNumbers)
     editor->selectAll();
     QTest::keyClicks(editor, QStringLiteral("x-1.5"));
     EXPECT_EQ(editor->text(), QStringLiteral("-1.5"));
-    EXPECT_EQ(messageTexts(), std::vector<QString>{QStringLiteral("请输入数字！")});
+    EXPECT_EQ(messageTexts(), std::vector<QString> { QStringLiteral("请输入数字！") });
 }
 
 // The main window creates the calculators anew inside its page area.

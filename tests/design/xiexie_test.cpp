@@ -23,7 +23,7 @@ protected:
     }
 };
 
-const std::vector<const char *> kItemButtons = {"SpeedButton1", "SButton1", "SpeedButton8"};
+const std::vector<const char *> kItemButtons = { "SpeedButton1", "SButton1", "SpeedButton8" };
 
 TEST_F(Xiexie, ConfirmOnlyEnablesTheItemButtons)
 {
@@ -38,7 +38,7 @@ TEST_F(Xiexie, ConfirmOnlyEnablesTheItemButtons)
     EXPECT_FALSE(frame().StageOpen());
     // The column in its order: the three stages, "结果查询", "关闭".
     int previous = -1;
-    for (const char *b : {"SpeedButton1", "SButton1", "SpeedButton8", "SButton2", "SB_Close"}) {
+    for (const char *b : { "SpeedButton1", "SButton1", "SpeedButton8", "SButton2", "SB_Close" }) {
         EXPECT_GT(part<QWidget>(b)->y(), previous) << b;
         previous = part<QWidget>(b)->y();
     }
@@ -54,9 +54,9 @@ struct StageCase {
 TEST_F(Xiexie, AnOpenStageLocksTheOtherItemButtons)
 {
     confirm();
-    for (const StageCase &c : {StageCase{0, "sheji", "StringGrid2", "SpeedButton12"},
-                               StageCase{1, "MQ", "StringGrid1", "SpeedButton13"},
-                               StageCase{2, "yuandongli", "StringGrid3", "SpeedButton14"}}) {
+    for (const StageCase &c : { StageCase { 0, "sheji", "StringGrid2", "SpeedButton12" },
+             StageCase { 1, "MQ", "StringGrid1", "SpeedButton13" },
+             StageCase { 2, "yuandongli", "StringGrid3", "SpeedButton14" } }) {
         SCOPED_TRACE(c.page);
         click(kItemButtons[c.button]);
         EXPECT_EQ(currentPage(), QString::fromUtf8(c.page));
@@ -84,11 +84,9 @@ TEST_F(Xiexie, StagesAreIndependent)
 {
     confirm();
     click("SpeedButton1");
-    EXPECT_EQ(rows("StringGrid2"), (Rows{{"公式：W=", "Q/(tan(phi1)+tan(a+phi2))"},
-                                         {"参数:Q", "1000"},
-                                         {"参数:phi1", "5.7106"},
-                                         {"参数:a", "6"},
-                                         {"参数:phi2", "5.7106"}}));
+    EXPECT_EQ(rows("StringGrid2"),
+        (Rows { { "公式：W=", "Q/(tan(phi1)+tan(a+phi2))" }, { "参数:Q", "1000" }, { "参数:phi1", "5.7106" },
+            { "参数:a", "6" }, { "参数:phi2", "5.7106" } }));
     setValue("StringGrid2", 1, QStringLiteral("2000"));
     click("SpeedButton12");
     const Rows shejiGrid = rows("StringGrid2");
@@ -145,7 +143,7 @@ TEST_F(Xiexie, MainParameterAndForceReportsAndTheirSaves)
     const auto sheji = memoLines("Memo3");
     ASSERT_GE(sheji.size(), 6u);
     EXPECT_EQ(std::vector<QString>(sheji.begin() + 3, sheji.begin() + 6),
-              (std::vector<QString>{"计算参数：", "夹紧行程", "s"}));
+        (std::vector<QString> { "计算参数：", "夹紧行程", "s" }));
     EXPECT_EQ(sheji.at(9), QStringLiteral("计算结果 = 2.102"));
     click("SpeedButton7");
     click("SpeedButton12");
