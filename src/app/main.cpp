@@ -27,6 +27,7 @@
 #include "app/tfrm_flash.h"
 #include "app/tmainform.h"
 #include "app/tour.h"
+#include "calculator/calculatorregistration.h"
 #include "query/querywindows.h"
 
 #include <QApplication>
@@ -122,6 +123,7 @@ int main(int argc, char *argv[])
 
     TMainForm mainForm(context);
     holvane::query::createQueryWindows(context, mainForm);
+    holvane::calculator::createCalculatorWindows(context, mainForm);
     mainForm.showMaximized();
     splash.reset();
 

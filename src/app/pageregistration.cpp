@@ -2,6 +2,7 @@
 
 #include "app/appcontext.h"
 #include "app/pagecode.h"
+#include "calculator/calculatorregistration.h"
 #include "design/designregistration.h"
 #include "pages/tfrm_tbl.h"
 
@@ -9,6 +10,7 @@ namespace holvane::app {
 
 void registerPages(AppContext &context)
 {
+    calculator::registerCalculatorWindow(context);
     for (int code : {pagecode::Table, pagecode::TableAlt})
         context.pages().registerFrame(code, [](AppContext &ctx, QWidget *host) { return new pages::TFrm_tbl(ctx, host); });
     design::registerDesignCalculators(context.pages());
