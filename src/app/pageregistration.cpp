@@ -14,8 +14,6 @@ void registerPages(AppContext &context)
     for (int code : {pagecode::Table, pagecode::TableAlt})
         context.pages().registerFrame(code, [](AppContext &ctx, QWidget *host) { return new pages::TFrm_tbl(ctx, host); });
     design::registerDesignCalculators(context.pages());
-    // Frames and calculators register here as they land, for example:
-    //   context.pages().registerFrame(pagecode::Table, makeTableFrame);
 }
 
 } // namespace holvane::app
