@@ -1,5 +1,6 @@
 // Arbitrary bytes as a table file: opening and reading it must either work or
 // fail with a StoreError, never crash.
+#include "fuzzworkdir.h"
 #include "store/storeerror.h"
 #include "store/table.h"
 
@@ -8,28 +9,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
-
-namespace {
-
-const std::filesystem::path &workDir()
-{
-    static const std::filesystem::path dir = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "holvane-fuzz-table-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            std::abort();
-        return std::filesystem::path(pattern);
-    }();
-    return dir;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const std::filesystem::path file = workDir() / "T.DB";
+    const std::filesystem::path &dir = fuzzWorkDir("table");
+    const std::filesystem::path file = dir / "T.DB";
     std::error_code ec;
-    std::filesystem::remove(workDir() / "T.DB-journal", ec);
+    std::filesystem::remove(dir / "T.DB-journal", ec);
     {
         std::FILE *f = std::fopen(file.c_str(), "wb");
         std::fwrite(data, 1, size, f);
@@ -37,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     try {
         holvane::store::Table t;
-        t.setPath(workDir(), "T");
+        t.setPath(dir, "T");
         t.open();
         for (t.first(); !t.eof(); t.next()) {
             for (int i = 0; i < t.fieldCount(); ++i)
