@@ -23,6 +23,7 @@
 #include "app/instancelock.h"
 #include "app/messageservice.h"
 #include "app/pageregistration.h"
+#include "app/shellwindows.h"
 #include "app/startup.h"
 #include "app/tfrm_flash.h"
 #include "app/tmainform.h"
@@ -123,6 +124,7 @@ int main(int argc, char *argv[])
 
     TMainForm mainForm(context);
     holvane::query::createQueryWindows(context, mainForm);
+    createShellWindows(context, mainForm);
     holvane::calculator::createCalculatorWindows(context, mainForm);
     mainForm.showMaximized();
     splash.reset();

@@ -6,24 +6,27 @@
 #include "app/coverframe.h"
 #include "app/data/datasource.h"
 #include "app/data/dbmemo.h"
+#include "app/data/tablemodel.h"
 #include "app/data/treemodel.h"
 #include "app/desktopservice.h"
 #include "app/errorguard.h"
 #include "app/history.h"
 #include "app/messageservice.h"
 #include "app/pagecode.h"
+#include "app/picturesurface.h"
 #include "app/pageframe.h"
 #include "app/panelayout.h"
 #include "app/placeholderwindow.h"
 #include "app/screenscaling.h"
 #include "app/startup.h"
+#include "app/taboutbox.h"
+#include "app/webbrowser.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -36,7 +39,6 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTextBrowser>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
@@ -58,6 +60,8 @@ constexpr int kTitleBarHeight = 40;
 
 const char *const kCalculatorFailed = "应用程序有误，请重新启动程序";
 const char *const kPictureHint = "双击放大图形";
+// The handbook's page on the web ("手册在线").
+const char *const kHandbookAddress = "https://www.holvane.example.org/handbook/";
 
 QFont songti(int pixels)
 {
@@ -118,6 +122,10 @@ TMainForm::~TMainForm()
     delete m_curveFrame.data();
     delete m_dsTree;
     m_dsTree = nullptr;
+    delete m_dsIndex;
+    m_dsIndex = nullptr;
+    delete m_dsSearch;
+    m_dsSearch = nullptr;
 }
 
 void TMainForm::guard(const std::function<void()> &work)
@@ -155,12 +163,18 @@ void TMainForm::buildToolBar()
     ToolBar1->setFont(songti(15));
     bands->addWidget(ToolBar1);
 
-    addToolButton("BackBtn", QStringLiteral("下一页"), {}, QStyle::SP_ArrowForward);
-    addToolButton("ForwardBtn", QStringLiteral("上一页"), {}, QStyle::SP_ArrowBack);
+    const auto wire = [this](QToolButton *button, void (TMainForm::*handler)()) {
+        connect(button->defaultAction(), &QAction::triggered, this, [this, handler] { guard([&] { (this->*handler)(); }); });
+    };
+    wire(addToolButton("BackBtn", QStringLiteral("下一页"), {}, QStyle::SP_ArrowForward), &TMainForm::BackBtnClick);
+    wire(addToolButton("ForwardBtn", QStringLiteral("上一页"), {}, QStyle::SP_ArrowBack), &TMainForm::ForwardBtnClick);
     ToolBar1->addSeparator();
-    addToolButton("ToolButton2", QStringLiteral("放大"), {}, QStyle::SP_TitleBarMaxButton);
-    addToolButton("ToolButton7", QStringLiteral("还原"), {}, QStyle::SP_TitleBarNormalButton);
-    addToolButton("ToolButton3", QStringLiteral("缩小"), {}, QStyle::SP_TitleBarMinButton);
+    wire(addToolButton("ToolButton2", QStringLiteral("放大"), {}, QStyle::SP_TitleBarMaxButton),
+         &TMainForm::ToolButton2Click);
+    wire(addToolButton("ToolButton7", QStringLiteral("还原"), {}, QStyle::SP_TitleBarNormalButton),
+         &TMainForm::ToolButton7Click);
+    wire(addToolButton("ToolButton3", QStringLiteral("缩小"), {}, QStyle::SP_TitleBarMinButton),
+         &TMainForm::ToolButton3Click);
     ToolBar1->addSeparator();
     TB_hide_ml = addToolButton("TB_hide_ml", QStringLiteral("隐藏目录"), QStringLiteral("展开目录"),
                                QStyle::SP_DirClosedIcon);
@@ -185,7 +199,9 @@ void TMainForm::buildToolBar()
         const fs::path help = m_ctx.appDir() / "help" / fs::u8path("帮助文档.html");
         m_ctx.desktop().openUrl(QUrl::fromLocalFile(QString::fromStdString(help.u8string())));
     });
-    addToolButton("ToolButton10", QStringLiteral("手册在线"), {}, QStyle::SP_DriveNetIcon);
+    QToolButton *online = addToolButton("ToolButton10", QStringLiteral("手册在线"), {}, QStyle::SP_DriveNetIcon);
+    connect(online->defaultAction(), &QAction::triggered, this,
+            [this] { OpenAddress(QString::fromUtf8(kHandbookAddress)); });
     QToolButton *back = addToolButton("ToolButton14", QStringLiteral("返回计算"), {}, QStyle::SP_BrowserReload);
     back->defaultAction()->setEnabled(false);
     connect(back->defaultAction(), &QAction::triggered, this, [this] { ToolButton14Click(); });
@@ -197,6 +213,9 @@ void TMainForm::buildToolBar()
     URLs = new QComboBox(CoolBar1);
     URLs->setObjectName(QStringLiteral("URLs"));
     URLs->setEditable(true);
+    // The list is kept by OpenAddress, most recent first; Enter only opens.
+    URLs->setInsertPolicy(QComboBox::NoInsert);
+    connect(URLs->lineEdit(), &QLineEdit::returnPressed, this, [this] { OpenAddress(URLs->currentText()); });
     URLs->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     addressBand->addWidget(URLs);
     bands->addLayout(addressBand);
@@ -240,6 +259,9 @@ void TMainForm::buildNavigator(QSplitter *splitter)
         auto *grid = new QTableView(tab);
         grid->setObjectName(QString::fromLatin1(gridName));
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+        grid->setSelectionMode(QAbstractItemView::SingleSelection);
+        grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
         grid->verticalHeader()->hide();
         grid->horizontalHeader()->setStretchLastSection(true);
         grid->setToolTip(title);
@@ -247,10 +269,14 @@ void TMainForm::buildNavigator(QSplitter *splitter)
         layout->addWidget(grid, 1);
         return tab;
     };
-    PageControl->addTab(searchTab("TabSheet2", "s_Index", "DBGrid2", QStringLiteral("索引结果：")),
+    PageControl->addTab(searchTab("Ts_index", "s_Index", "DBGrid2", QStringLiteral("索引结果：")),
                         QStringLiteral("索引"));
-    PageControl->addTab(searchTab("TabSheet3", "E_search", "DBGrid3", QStringLiteral("查找结果：")),
+    PageControl->addTab(searchTab("Ts_search", "E_search", "DBGrid3", QStringLiteral("查找结果：")),
                         QStringLiteral("查找"));
+    s_Index = PageControl->findChild<QLineEdit *>(QStringLiteral("s_Index"));
+    E_search = PageControl->findChild<QLineEdit *>(QStringLiteral("E_search"));
+    DBGrid2 = PageControl->findChild<QTableView *>(QStringLiteral("DBGrid2"));
+    DBGrid3 = PageControl->findChild<QTableView *>(QStringLiteral("DBGrid3"));
     splitter->addWidget(PageControl);
 }
 
@@ -296,9 +322,10 @@ void TMainForm::buildContent(QSplitter *splitter)
     Notebook1->addWidget(filledPage("Cuver_show", Fram_curve1));
     Pan_tbl = namedPanel("Pan_tbl", nullptr);
     Notebook1->addWidget(filledPage("Pic_Dbgrid", Pan_tbl));
-    WebBrowser1 = new QTextBrowser;
+    WebBrowser1 = new WebBrowser;
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-    WebBrowser1->setOpenExternalLinks(false);
+    WebBrowser1->setBeforeNavigate([this](const QString &address) { WebBrowser1BeforeNavigate2(address); });
+    WebBrowser1->setOpenWeb([this](const QUrl &address) { m_ctx.desktop().openUrl(address); });
     Notebook1->addWidget(filledPage("Txt_show", WebBrowser1));
 
     Panel2 = namedPanel("Panel2", nullptr);
@@ -306,14 +333,12 @@ void TMainForm::buildContent(QSplitter *splitter)
     QPalette white = Panel2->palette();
     white.setColor(QPalette::Window, Qt::white);
     Panel2->setPalette(white);
-    auto *picLayout = new QGridLayout(Panel2);
-    picLayout->setContentsMargins(0, 0, 0, 0);
     Img_show = new QLabel(Panel2);
     Img_show->setObjectName(QStringLiteral("Img_show"));
-    picLayout->addWidget(Img_show, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    Img_show->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label4 = new QLabel(Panel2);
     Label4->setObjectName(QStringLiteral("Label4"));
-    picLayout->addWidget(Label4, 0, 0);
+    m_page = new PictureSurface(Panel2, Img_show, Label4, QString(), this);
     Notebook1->addWidget(filledPage("Pic_show", Panel2));
 
     PPrg = namedPanel("PPrg", nullptr);
@@ -329,17 +354,15 @@ void TMainForm::buildContent(QSplitter *splitter)
     DBMemo1->setObjectName(QStringLiteral("DBMemo1"));
     fillWith(Pan_fz, DBMemo1);
     Pan_pic = namedPanel("Pan_pic", Splitter3);
-    auto *paneLayout = new QGridLayout(Pan_pic);
-    paneLayout->setContentsMargins(0, 0, 0, 0);
     Image1 = new QLabel(Pan_pic);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAlignment(Qt::AlignCenter);
-    Image1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    paneLayout->addWidget(Image1, 0, 0);
     Label3 = new QLabel(Pan_pic);
     Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setToolTip(QString::fromUtf8(kPictureHint));
-    paneLayout->addWidget(Label3, 0, 0);
+    m_pane = new PictureSurface(Pan_pic, Image1, Label3, QString::fromUtf8(kPictureHint), this);
+    m_pane->setFillsPanel(true);
+    m_pane->setAutoSize(false);
+    m_pane->setOnDoubleClick([this] { Label3DblClick(); });
     Splitter3->addWidget(Pan_fz);
     Splitter3->addWidget(Pan_pic);
     Splitter2->addWidget(Pan_M);
@@ -349,10 +372,18 @@ void TMainForm::buildContent(QSplitter *splitter)
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    PopupMenu1->addAction(QStringLiteral("放大"))->setObjectName(QStringLiteral("N1"));
-    PopupMenu1->addAction(QStringLiteral("缩小"))->setObjectName(QStringLiteral("N2"));
+    const auto popupItem = [this](const char *name, const QString &caption, void (TMainForm::*handler)()) {
+        QAction *item = PopupMenu1->addAction(caption);
+        item->setObjectName(QString::fromLatin1(name));
+        connect(item, &QAction::triggered, this, handler);
+    };
+    popupItem("N1", QStringLiteral("放大"), &TMainForm::ToolButton2Click);
+    popupItem("N2", QStringLiteral("缩小"), &TMainForm::ToolButton3Click);
     PopupMenu1->addSeparator();
-    PopupMenu1->addAction(QStringLiteral("还原"))->setObjectName(QStringLiteral("N4"));
+    popupItem("N4", QStringLiteral("还原"), &TMainForm::ToolButton7Click);
+    Image1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Image1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { PopupMenu1->popup(Image1->mapToGlobal(pos)); });
     for (QLabel *label : {Label3, Label4}) {
         label->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(label, &QWidget::customContextMenuRequested, this,
@@ -409,6 +440,7 @@ void TMainForm::buildMenu()
     help->addAction(findChild<QToolButton *>(QStringLiteral("ToolButton12"))->defaultAction());
     QAction *about = help->addAction(QStringLiteral("版本说明"));
     about->setObjectName(QStringLiteral("N_about"));
+    connect(about, &QAction::triggered, this, [this] { N_aboutClick(); });
 }
 
 void TMainForm::buildEditShortcuts()
@@ -485,10 +517,10 @@ void TMainForm::buildLayout()
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    auto *panel = new QLabel(StatusBar1);
-    panel->setObjectName(QStringLiteral("StatusPanel"));
-    panel->setMinimumWidth(50);
-    StatusBar1->addWidget(panel, 1);
+    m_statusPanel = new QLabel(StatusBar1);
+    m_statusPanel->setObjectName(QStringLiteral("StatusPanel"));
+    m_statusPanel->setMinimumWidth(50);
+    StatusBar1->addWidget(m_statusPanel, 1);
     setStatusBar(StatusBar1);
 
     buildMenu();
@@ -526,6 +558,7 @@ void TMainForm::buildLayout()
         m_tree->setCurrentIndex(index);
     });
     connect(m_tree, &QTreeView::doubleClicked, this, [this] { m_treeDblClick(); });
+    wireNavigator();
 }
 
 // ---- form events --------------------------------------------------------
@@ -555,7 +588,18 @@ void TMainForm::FormShow()
         m_dsTree->setCursor(&m_tree_table);
         m_treeModel->setCursor(&m_tree_table);
     });
-    PictureNormal = true;
+    // A catalogue that did not open has been reported once already.
+    guard([this] {
+        if (!m_tree_table.isOpen())
+            return;
+        const fs::path catalogue = m_ctx.aliases().directory("jMydb");
+        m_indexQuery.setDirectory(catalogue, {"VTree"});
+        m_indexQuery.setSql("select * from vtree where cframe is not null and cframe <> ''");
+        m_indexQuery.openOrderedBy("CName");
+        m_searchQuery.setDirectory(catalogue, {"VTree"});
+        m_indexModel->reload();
+    });
+    restorePicturePane();
     TreeFollow = true;
     guard([this] { ShowPage(pagecode::Cover); });
 }
@@ -569,6 +613,10 @@ void TMainForm::FormClose()
     m_dsTree->setCursor(nullptr);
     m_treeModel->setCursor(nullptr);
     m_tree_table.close();
+    m_indexQuery.close();
+    m_searchQuery.close();
+    m_indexModel->reload();
+    m_searchModel->reload();
 }
 
 void TMainForm::showEvent(QShowEvent *event)
@@ -609,7 +657,7 @@ void TMainForm::T_TreeAfterScroll()
             AddHistory(m_history, m_tree_table);
         }
     }
-    PictureNormal = true;
+    restorePicturePane();
 }
 
 void TMainForm::followTreeToRecord()
@@ -651,6 +699,181 @@ void TMainForm::TB_hide_mlClick()
     }
 }
 
+// ---- navigation history and address box ---------------------------------
+
+void TMainForm::BackBtnClick()
+{
+    if (!m_history.isOpen())
+        m_history.open();
+    m_history.next();
+    if (m_history.eof())
+        return;
+    showHistoryRecord();
+}
+
+void TMainForm::ForwardBtnClick()
+{
+    if (!m_history.isOpen()) {
+        m_history.open();
+        m_history.last();
+    }
+    m_history.prior();
+    if (m_history.bof())
+        return;
+    showHistoryRecord();
+}
+
+void TMainForm::showHistoryRecord()
+{
+    // The memo pane shows the memo of the page stepped to, not the
+    // catalogue's current record.
+    DBMemo1->setPlainText(QString::fromStdString(recordText(m_history, "CMemo")));
+    openRecordPage(m_history);
+}
+
+void TMainForm::openRecordPage(const store::Cursor &record)
+{
+    PageContext &page = m_ctx.page;
+    page.ContentKey = QString::fromStdString(recordText(record, "Ctable"));
+    page.PictureKey = QString::fromStdString(recordText(record, "Cimage"));
+    // A table page's value pick reads the key columns of its own node.
+    const store::Value &order = record.value("COrder");
+    page.NodeOrder = order.isInteger() ? static_cast<int>(order.integer()) : 0;
+    const std::string frame = recordText(record, "CFrame");
+    if (frame.empty()) {
+        ShowPage(pagecode::Cover);
+        return;
+    }
+    page.Title = QString::fromStdString(recordText(record, "CName"));
+    ShowPage(pageCodeFromText(frame));
+}
+
+void TMainForm::OpenAddress(const QString &text)
+{
+    hideLowerPanes();
+    Pan_M->show();
+    NavFromAddressBox = true;
+    showNotebookPage("Txt_show");
+    WebBrowser1->setSource(addressFromText(text));
+}
+
+void TMainForm::WebBrowser1BeforeNavigate2(const QString &address)
+{
+    if (NavFromAddressBox) {
+        NavFromAddressBox = false;
+        const int listed = URLs->findText(address, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (listed >= 0)
+            URLs->removeItem(listed);
+        URLs->insertItem(0, address);
+    }
+    URLs->setEditText(address);
+    m_statusPanel->setText(address);
+}
+
+// ---- index and keyword search --------------------------------------------
+
+void TMainForm::wireNavigator()
+{
+    m_dsIndex = new DataSource;
+    m_dsIndex->setObjectName(QStringLiteral("ds_qtree"));
+    m_dsIndex->setCursor(&m_indexQuery);
+    m_dsSearch = new DataSource;
+    m_dsSearch->setObjectName(QStringLiteral("ds_QFtree"));
+    m_dsSearch->setCursor(&m_searchQuery);
+    m_indexModel = new TableModel(this);
+    m_indexModel->setCursor(&m_indexQuery, {{"CName", QStringLiteral("索引结果：")}});
+    DBGrid2->setModel(m_indexModel);
+    m_searchModel = new TableModel(this);
+    m_searchModel->setCursor(&m_searchQuery, {{"CName", QStringLiteral("查找结果：")}});
+    DBGrid3->setModel(m_searchModel);
+    m_dsIndex->addListener([this] { followCursorInGrid(DBGrid2, m_indexQuery); });
+    m_dsSearch->addListener([this] { followCursorInGrid(DBGrid3, m_searchQuery); });
+
+    connect(s_Index, &QLineEdit::textChanged, this, [this] { guard([this] { s_IndexChange(); }); });
+    connect(E_search, &QLineEdit::textChanged, this, [this] { guard([this] { E_searchChange(); }); });
+    connect(DBGrid2, &QAbstractItemView::clicked, this, [this](const QModelIndex &row) {
+        guard([&] {
+            m_indexQuery.moveTo(row.row());
+            DBGrid2CellClick();
+        });
+    });
+    connect(DBGrid3, &QAbstractItemView::clicked, this, [this](const QModelIndex &row) {
+        guard([&] {
+            m_searchQuery.moveTo(row.row());
+            DBGrid3CellClick();
+        });
+    });
+    connect(PageControl, &QTabWidget::currentChanged, this, [this] { PageControlChange(); });
+}
+
+void TMainForm::followCursorInGrid(QTableView *grid, const store::Cursor &cursor)
+{
+    if (!cursor.isOpen() || cursor.recNo() < 0) {
+        grid->clearSelection();
+        return;
+    }
+    const QModelIndex row = grid->model()->index(cursor.recNo(), 0);
+    if (row.isValid() && row != grid->currentIndex()) {
+        grid->setCurrentIndex(row);
+        grid->scrollTo(row);
+    }
+}
+
+void TMainForm::s_IndexChange()
+{
+    if (!m_indexQuery.isOpen())
+        return;
+    m_indexQuery.locate("CName", s_Index->text().trimmed().toStdString(), store::LocateMode::Prefix);
+}
+
+void TMainForm::E_searchChange()
+{
+    // The keyword is bound, not spliced into the statement, and instr
+    // matches it literally: a quote, "%" or "_" is just a character.
+    m_searchQuery.close();
+    m_searchModel->reload();
+    m_searchQuery.setSql("select * from vtree where cframe is not null and cframe <> '' and instr(cname, ?) > 0",
+                         {store::Value(E_search->text().trimmed().toStdString())});
+    m_searchQuery.open();
+    m_searchModel->reload();
+    followCursorInGrid(DBGrid3, m_searchQuery);
+}
+
+void TMainForm::DBGrid2CellClick()
+{
+    openListedRecord(m_indexQuery);
+}
+
+void TMainForm::DBGrid3CellClick()
+{
+    openListedRecord(m_searchQuery);
+}
+
+void TMainForm::openListedRecord(store::Cursor &record)
+{
+    if (!record.isOpen() || record.recNo() < 0)
+        return;
+    openRecordPage(record);
+    if (!recordText(record, "CFrame").empty())
+        AddHistory(m_history, record);
+}
+
+void TMainForm::PageControlChange()
+{
+    DataSource *sources[] = {m_dsTree, m_dsIndex, m_dsSearch};
+    const int tab = PageControl->currentIndex();
+    if (tab >= 0 && tab < 3)
+        DBMemo1->bind(sources[tab], QStringLiteral("CMemo"));
+}
+
+// ---- small windows --------------------------------------------------------
+
+void TMainForm::N_aboutClick()
+{
+    TAboutBox box(aboutBoxPicture(), [this](const QString &address) { OpenAddress(address); }, this);
+    box.exec();
+}
+
 // ---- pages --------------------------------------------------------------
 
 QString TMainForm::currentPageName() const
@@ -674,23 +897,99 @@ void TMainForm::applyPaneLayout()
 {
     Pan_M->show();
     const PaneLayout layout = paneLayoutFor(DBMemo1->toPlainText(), m_ctx.page.PictureKey);
-    if (!layout.splitVertically) {
+    setLowerPanes(layout.memoVisible, layout.pictureVisible);
+}
+
+void TMainForm::setLowerPanes(bool memo, bool picture)
+{
+    if (!memo && !picture) {
         hideLowerPanes();
         return;
     }
-    Pan_fz->setVisible(layout.memoVisible);
-    Pan_pic->setVisible(layout.pictureVisible);
+    Pan_fz->setVisible(memo);
+    Pan_pic->setVisible(picture);
     Splitter3->show();
     const int total = std::max(Splitter2->height(), PaneLayout::kPageHeight + 1);
     Splitter2->setSizes({PaneLayout::kPageHeight, total - PaneLayout::kPageHeight});
-    if (layout.splitHorizontally) {
+    if (memo && picture) {
         const int width = Pan_M->width();
-        const int memo = memoPaneWidth(width);
-        Splitter3->setSizes({memo, width - memo});
+        const int memoWidth = memoPaneWidth(width);
+        Splitter3->setSizes({memoWidth, width - memoWidth});
     }
 }
 
-void TMainForm::showPicture(QLabel *label, const QString &path)
+// ---- pictures -----------------------------------------------------------
+
+void TMainForm::ToolButton2Click()
+{
+    m_pane->zoomIn();
+    m_page->zoomIn();
+}
+
+void TMainForm::ToolButton3Click()
+{
+    m_pane->zoomOut();
+    m_page->zoomOut();
+}
+
+void TMainForm::ToolButton7Click()
+{
+    m_pane->naturalSize();
+    m_page->naturalSize();
+}
+
+void TMainForm::Label3DblClick()
+{
+    const QString frame = m_tree_table.isOpen() && m_tree_table.recNo() >= 0
+                              ? QString::fromStdString(recordText(m_tree_table, "CFrame")).trimmed()
+                              : QString();
+    const bool cardPage = frame == QStringLiteral("212") || frame == QStringLiteral("312");
+    if (PictureNormal) {
+        m_picVisibleBefore = !Pan_pic->isHidden() && !Splitter3->isHidden();
+        m_memoVisibleBefore = !Pan_fz->isHidden() && !Splitter3->isHidden();
+    } else if (cardPage) {
+        // The card page has no lower panes of its own: restoring shows none.
+        m_picVisibleBefore = false;
+        m_memoVisibleBefore = false;
+    }
+    PictureNormal = !PictureNormal;
+    Pan_M->setVisible(PictureNormal);
+    if (PictureNormal) {
+        setLowerPanes(m_memoVisibleBefore, m_picVisibleBefore);
+    } else {
+        Pan_fz->hide();
+        Pan_pic->show();
+        Splitter3->show();
+    }
+    m_pane->setStretch(false);
+    m_pane->setAutoSize(!PictureNormal);
+    m_pane->setFillsPanel(PictureNormal);
+    m_pane->updateDragHint();
+}
+
+void TMainForm::enlargePicture(const QImage &picture)
+{
+    m_workBitmap = picture;
+    m_pane->setImage(picture);
+    // Already enlarged: the new picture takes the enlarged pane's place.
+    if (PictureNormal)
+        Label3DblClick();
+    else
+        m_pane->updateDragHint();
+}
+
+void TMainForm::restorePicturePane()
+{
+    if (PictureNormal)
+        return;
+    PictureNormal = true;
+    Pan_M->show();
+    m_pane->setStretch(false);
+    m_pane->setAutoSize(false);
+    m_pane->setFillsPanel(true);
+}
+
+void TMainForm::showPicture(PictureSurface *surface, const QString &path)
 {
     if (!QFileInfo::exists(path))
         return;
@@ -698,9 +997,11 @@ void TMainForm::showPicture(QLabel *label, const QString &path)
     if (picture.isNull())
         return;
     m_workBitmap = picture;
-    label->setPixmap(QPixmap::fromImage(m_workBitmap));
-    if (label == Img_show)
-        label->resize(m_workBitmap.size());
+    surface->setImage(m_workBitmap);
+    if (surface == m_page) {
+        surface->naturalSize();
+        surface->updateDragHint();
+    }
 }
 
 void TMainForm::ShowPage(int code)
@@ -726,7 +1027,7 @@ void TMainForm::ShowPage(int code)
             const fs::path fetched =
                 FetchPicture(m_ctx.appDir(), "imgi.dat", "img", "futu.bmp", "ft.bmp", page.PictureKey.toStdString());
             page.PictureKey = QString::fromStdString(fetched.u8string());
-            showPicture(Image1, page.PictureKey);
+            showPicture(m_pane, page.PictureKey);
         }
 
         Lbl_title->setText(page.Title);
@@ -762,8 +1063,7 @@ void TMainForm::ShowPage(int code)
         case pagecode::Picture:
             fetchCurve();
             showNotebookPage("Pic_show");
-            showPicture(Img_show, page.ContentKey);
-            Label4->setCursor(Qt::OpenHandCursor);
+            showPicture(m_page, page.ContentKey);
             break;
         case pagecode::EngineeringCalculator:
             openEngineeringCalculator();

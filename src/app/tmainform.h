@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/indexquery.h"
 #include "app/pageframe.h"
+#include "store/query.h"
 #include "store/table.h"
 
 #include <QImage>
@@ -28,7 +30,10 @@ namespace holvane::app {
 class AppContext;
 class DataSource;
 class DbMemo;
+class PictureSurface;
+class TableModel;
 class TreeModel;
+class WebBrowser;
 
 // The handbook's main window (form MainForm): toolbar, address box, menu,
 // navigator with the catalogue tree, and the content area where ShowPage
@@ -53,6 +58,40 @@ public:
     void ToolButton14Click();
     // A calculator menu item, by the calculator's window class name.
     void openCalculatorFromMenu(const char *window);
+
+    // "放大", "缩小" and "还原" for both pictures (toolbar and PopupMenu1).
+    void ToolButton2Click();
+    void ToolButton3Click();
+    void ToolButton7Click();
+    // Enlarges the picture pane to the whole content area, or restores it.
+    void Label3DblClick();
+    // For the record-card page: shows the picture in the picture pane and
+    // enlarges the pane.
+    void enlargePicture(const QImage &picture);
+    PictureSurface *picturePane() const { return m_pane; }
+    PictureSurface *picturePage() const { return m_page; }
+
+    // "下一页" and "上一页": one step towards more recent or older pages of
+    // the navigation history.
+    void BackBtnClick();
+    void ForwardBtnClick();
+    // Shows an address in the text page, and lists it in the address box.
+    void OpenAddress(const QString &text);
+    // Every navigation of the text page, before it happens.
+    void WebBrowser1BeforeNavigate2(const QString &address);
+    bool NavFromAddressBox = false;
+
+    // The index and the keyword search.
+    void s_IndexChange();
+    void E_searchChange();
+    void DBGrid2CellClick();
+    void DBGrid3CellClick();
+    void PageControlChange();
+    IndexQuery &Q_tree() { return m_indexQuery; }
+    store::Query &QF_tree() { return m_searchQuery; }
+
+    // "版本说明": the about box, shown modally.
+    void N_aboutClick();
 
     store::Table &T_Tree() { return m_tree_table; }
     store::Table &T_History() { return m_history; }
@@ -96,7 +135,10 @@ private:
 
     void showNotebookPage(const char *name);
     void applyPaneLayout();
-    void showPicture(QLabel *label, const QString &path);
+    void setLowerPanes(bool memo, bool picture);
+    // Back to the picture pane's normal layout, when it was enlarged.
+    void restorePicturePane();
+    void showPicture(PictureSurface *surface, const QString &path);
     void showTextPage();
     void embedCalculator();
     void closeCalculator();
@@ -106,11 +148,23 @@ private:
     void hideLowerPanes();
     void followTreeToRecord();
     void editCommand(const char *command);
+    void wireNavigator();
+    void showHistoryRecord();
+    // Opens the page of a catalogue record of the index or the search.
+    void openListedRecord(store::Cursor &record);
+    void openRecordPage(const store::Cursor &record);
+    void followCursorInGrid(QTableView *grid, const store::Cursor &cursor);
     void guard(const std::function<void()> &work);
 
     AppContext &m_ctx;
     store::Table m_tree_table;
     store::Table m_history;
+    IndexQuery m_indexQuery;
+    store::Query m_searchQuery;
+    DataSource *m_dsIndex = nullptr;
+    DataSource *m_dsSearch = nullptr;
+    TableModel *m_indexModel = nullptr;
+    TableModel *m_searchModel = nullptr;
     DataSource *m_dsTree = nullptr;
     TreeModel *m_treeModel = nullptr;
     bool m_shown = false;
@@ -118,6 +172,12 @@ private:
     bool m_quietExpand = false;
     QImage m_workBitmap;
     QImage m_zoomBitmap;
+    PictureSurface *m_pane = nullptr;
+    PictureSurface *m_page = nullptr;
+    // The visibility of the picture and memo panes to return to when the
+    // enlarged picture pane is restored.
+    bool m_picVisibleBefore = false;
+    bool m_memoVisibleBefore = false;
 
     QWidget *CoolBar1 = nullptr;
     QToolBar *ToolBar1 = nullptr;
@@ -141,7 +201,12 @@ private:
     QWidget *Pan_DBCtrl = nullptr;
     QWidget *Fram_curve1 = nullptr;
     QWidget *Pan_tbl = nullptr;
-    QTextBrowser *WebBrowser1 = nullptr;
+    WebBrowser *WebBrowser1 = nullptr;
+    QLineEdit *s_Index = nullptr;
+    QLineEdit *E_search = nullptr;
+    QTableView *DBGrid2 = nullptr;
+    QTableView *DBGrid3 = nullptr;
+    QLabel *m_statusPanel = nullptr;
     QWidget *Panel2 = nullptr;
     QLabel *Img_show = nullptr;
     QLabel *Label4 = nullptr;
