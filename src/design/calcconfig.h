@@ -19,7 +19,8 @@
 //      ├─ PictureConfig       a database picture (field set) or a fixed one
 //      ├─ TextMemoConfig      a memo field shown for reading
 //      ├─ ReferenceConfig     a reference table beside the parameter grid,
-//      │                      with its CoefficientPicker when it has one
+//      │                      with its CoefficientPicker when it has one,
+//      │                      or shown as record cards (CardFieldConfig)
 //      ├─ ChoiceConfig        item tables chosen by radio or gear buttons
 //      └─ CategoryConfig      the report's category lines
 //
@@ -54,6 +55,14 @@ struct TextMemoConfig {
     std::string heading;
 };
 
+struct CardFieldConfig {
+    std::string name;
+    std::string field;
+    std::string heading;
+    bool memo = true; // false: a one-line edit
+    int stretch = 1; // share of the card's height a memo takes
+};
+
 struct ReferenceConfig {
     std::string tableComponent;
     std::string table;
@@ -62,6 +71,8 @@ struct ReferenceConfig {
     std::string pickerLabel; // "参数:K"; empty: read only
     bool checkEmpty = false; // "没有这类数值!" on an empty cell
     bool slotCount = false; // appends "i(槽数)为：" and the cell to the result memo
+    std::vector<CardFieldConfig> cards; // shown as record cards instead of a grid
+    int cardsInView = 2;
 };
 
 struct ChoiceConfig {

@@ -8,7 +8,9 @@
 #include "app/errorguard.h"
 #include "app/messageservice.h"
 #include "design/enlargedpicture.h"
+#include "design/fixedpicture.h"
 #include "design/parametergrid.h"
+#include "design/referencecards.h"
 #include "query/resulthistory.h"
 #include "store/table.h"
 
@@ -73,6 +75,7 @@ struct CalcStage::Reference {
     store::Table table;
     app::TableModel *model = nullptr;
     QTableView *view = nullptr;
+    ReferenceCards *cards = nullptr;
 };
 
 CalcStage::CalcStage(
@@ -208,6 +211,8 @@ QWidget *CalcStage::buildPictures()
             if (!picture.heading.empty())
                 regionBox->addWidget(header(QString::fromStdString(picture.heading), region));
             QLabel *image = picture.field.empty() ? new QLabel(region) : new app::DbImage(region);
+            if (picture.field.empty())
+                image->setPixmap(fixedPicture(m_member.window, picture.name));
             image->setObjectName(QString::fromStdString(picture.name));
             image->setAlignment(Qt::AlignCenter);
             image->setToolTip(text("单击放大"));
@@ -238,6 +243,12 @@ QWidget *CalcStage::buildReferences()
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("PageControl1"));
     for (auto &reference : m_references) {
+        if (!reference->config->cards.empty()) {
+            reference->cards = new ReferenceCards(reference->config->cards, reference->config->cardsInView, m_tabs);
+            reference->cards->setObjectName(QString::fromStdString(reference->config->grid));
+            m_tabs->addTab(reference->cards, QString::fromStdString(reference->config->tab));
+            continue;
+        }
         reference->view = new QTableView(m_tabs);
         reference->view->setObjectName(QString::fromStdString(reference->config->grid));
         reference->view->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -283,6 +294,10 @@ void CalcStage::openStage(const StageConfig &stage, const std::string &table, co
         reference->table.close();
         reference->table.setAlias(m_context.aliases(), "jsjdat", reference->config->table);
         reference->table.open();
+        if (reference->cards) {
+            reference->cards->load(reference->table);
+            continue;
+        }
         reference->model->setCursor(&reference->table);
         reference->model->reload();
     }
@@ -318,7 +333,10 @@ void CalcStage::closeTables()
     m_itemModel->setCursor(nullptr);
     m_table->close();
     for (auto &reference : m_references) {
-        reference->model->setCursor(nullptr);
+        if (reference->cards)
+            reference->cards->clear();
+        else
+            reference->model->setCursor(nullptr);
         reference->table.close();
     }
 }
@@ -475,7 +493,7 @@ void CalcStage::enlarge(const QString &pictureName)
 void CalcStage::pick(const ReferenceConfig &reference, int row, int column)
 {
     for (auto &candidate : m_references) {
-        if (candidate->config != &reference || !candidate->table.isOpen())
+        if (candidate->config != &reference || !candidate->model || !candidate->table.isOpen())
             continue;
         candidate->table.moveTo(row);
         const std::string value = candidate->table.text(candidate->model->columnField(column));

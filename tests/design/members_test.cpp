@@ -106,6 +106,7 @@ TEST_F(MemberWindows, EveryStageOpensListsAndCloses)
 TEST_F(MemberWindows, LiftCoefficientPickerFillsOnlyTheLowerCaseRow)
 {
     const MemberConfig &plate = *design::memberByWindow("TF_Gouxingyaban");
+    std::filesystem::remove(appDir / "sjdata" / "B1-2-28-1.DB");
     createStageTables(appDir / "sjdata", plate.stages.front(), "B1-2-28.DB");
     setItem("B1-2-28.DB", 0, "计算公式", "W=k*K", "1\n2");
     store::Table lift;
