@@ -100,6 +100,10 @@ void TFrm_tbl::loadPage()
     const int type = m_ctx.page.PageType;
     if (type != app::pagecode::Table && type != app::pagecode::TableAlt)
         return;
+    // A node without a key names no member: the grid stays empty, as for a
+    // member the archive lacks.
+    if (m_ctx.page.ContentKey.isEmpty())
+        return;
     store::checkPlainName(m_ctx.page.ContentKey.toStdString(), "数据表");
     const fs::path archive = m_ctx.appDir() / "bkdata" / "mydat.dat";
     const fs::path dir = m_ctx.appDir() / "dat";

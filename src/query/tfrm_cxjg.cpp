@@ -5,6 +5,7 @@
 #include "app/messageservice.h"
 #include "app/screenscaling.h"
 #include "query/gbklengthvalidator.h"
+#include "query/groupedlines.h"
 #include "query/resulthistory.h"
 
 #include <QHBoxLayout>
@@ -83,7 +84,7 @@ void Tfrm_cxjg::showEvent(QShowEvent *event)
     if (event->spontaneous())
         return;
     E_zt->setText(m_ctx.page.Title);
-    Memo1->setPlainText(m_ctx.page.PickedText);
+    Memo1->setPlainText(groupLines(m_ctx.page.PickedText));
     m_ctx.page.PickedText.clear();
 }
 

@@ -281,9 +281,14 @@ void Tfrm_cxls::deleteRecord()
     m_source->notify();
 }
 
+QString Tfrm_cxls::startDir() const
+{
+    return QString::fromStdString(m_ctx.appDir().u8string());
+}
+
 void Tfrm_cxls::BitBtn7Click()
 {
-    const QString file = m_ctx.desktop().openFileName(this, QStringLiteral("打开"), kOpenFilter);
+    const QString file = m_ctx.desktop().openFileName(this, QStringLiteral("打开"), kOpenFilter, startDir());
     if (file.isEmpty())
         return;
     QString text;
@@ -308,7 +313,7 @@ void Tfrm_cxls::BitBtn4Click()
 
 void Tfrm_cxls::BitBtn5Click()
 {
-    QString file = m_ctx.desktop().saveFileName(this, QStringLiteral("另存为"), kSaveFilter);
+    QString file = m_ctx.desktop().saveFileName(this, QStringLiteral("另存为"), kSaveFilter, startDir());
     if (file.isEmpty())
         return;
     if (QFileInfo(file).suffix().isEmpty())

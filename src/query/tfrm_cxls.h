@@ -55,6 +55,8 @@ private:
     void reopen();
     void showRecords();
     void writeWorkText(const QString &file);
+    // Both file dialogs start in the program's folder.
+    QString startDir() const;
     void guard(const std::function<void()> &work);
 
     app::AppContext &m_ctx;

@@ -119,16 +119,22 @@ TEST_F(HistoryWindowTest, WorkingTextFiles)
     click("BitBtn4");
     EXPECT_EQ(desktop.nextSaveName, file("unused"));
 
-    // "另存为" adds the default extension and writes UTF-8.
+    // "另存为" starts in the program's folder, adds the default extension and
+    // writes UTF-8.
+    const QString programFolder = QString::fromStdString(appDir.u8string());
     work()->setPlainText(QStringLiteral("第一行\n第二行"));
     desktop.nextSaveName = file("picks");
     click("BitBtn5");
+    EXPECT_EQ(desktop.lastStartDir, programFolder);
     EXPECT_EQ(readFile(temp / "picks.rst"), "第一行\n第二行\n");
 
-    // A GBK file opens; "保存" then writes back to it.
+    // A GBK file opens (the dialog starting in the program's folder too);
+    // "保存" then writes back to it.
     writeFile(temp / "old.txt", text::toGbk("旧文件\n"));
     desktop.nextOpenName = file("old.txt");
+    desktop.lastStartDir.clear();
     click("BitBtn7");
+    EXPECT_EQ(desktop.lastStartDir, programFolder);
     EXPECT_EQ(work()->toPlainText(), QStringLiteral("旧文件\n"));
     work()->appendPlainText(QStringLiteral("新行"));
     click("BitBtn4");

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 #include <filesystem>
 
@@ -121,6 +122,27 @@ TEST_F(TablePageTest, SavingAPickTwiceGivesTwoRecordsUnderOneSubject)
     EXPECT_EQ(history.text("查询结果").substr(0, 11), "D:    >3~6\n");
 }
 
+TEST_F(TablePageTest, APickOfManyLinesShowsAndSavesEveryLineUnchanged)
+{
+    std::vector<std::vector<Value>> rows;
+    for (int i = 0; i < 2500; ++i)
+        rows.push_back({ "规格" + std::to_string(i), 0.5 * i });
+    addTable("long", { { "规格", FieldType::Text, 20 }, { "尺寸", FieldType::Float, 0 } }, rows);
+    openTable(QStringLiteral("long"), 1, QStringLiteral("长表"));
+    doubleClickCell(0, 1);
+    const QString expected = QString::fromStdString(pages::pickText(page()->Table3(), 1, 1));
+    auto *result = topLevel<query::Tfrm_cxjg>("frm_cxjg");
+    auto *memo = result->findChild<QPlainTextEdit *>(QStringLiteral("Memo1"));
+    EXPECT_EQ(memo->toPlainText(), expected);
+    EXPECT_LT(memo->document()->blockCount(), 100) << "lines held in groups, not a block each";
+    result->findChild<QPushButton *>(QStringLiteral("Button1"))->click();
+    store::Table history;
+    history.setPath(appDir / "database", "cx_jl.db");
+    history.open();
+    history.last();
+    EXPECT_EQ(QString::fromStdString(history.text("查询结果")), expected);
+}
+
 TEST_F(TablePageTest, TheSubjectBoxTakesNoMoreThanFortyGbkBytes)
 {
     openTable(QStringLiteral("dingweixiao"), 0);
@@ -216,12 +238,16 @@ TEST_F(TablePageTest, ASecondTablePageReplacesTheWorkingTableAndClosesTheFirstPa
     EXPECT_EQ(work.field(0).name, "表面状况");
 }
 
-TEST_F(TablePageTest, ATableWithoutItsMemberLeavesTheGridEmpty)
+TEST_F(TablePageTest, ATableWithoutItsMemberOrWithoutAKeyLeavesTheGridEmpty)
 {
-    openTable(QStringLiteral("dingweixiao"), 0);
-    openTable(QStringLiteral("nosuchtable"), 0);
-    EXPECT_FALSE(page()->tableOpen());
-    EXPECT_EQ(gridRows(), 0);
+    for (const QString &key : { QStringLiteral("nosuchtable"), QString() }) {
+        openTable(QStringLiteral("dingweixiao"), 0);
+        openTable(key, 0);
+        EXPECT_FALSE(page()->tableOpen()) << key.toStdString();
+        EXPECT_EQ(gridRows(), 0);
+        page()->DBGrid1DblClick();
+        EXPECT_EQ(topLevel<QWidget>("frm_cxjg"), nullptr);
+    }
     EXPECT_TRUE(messageTexts().empty());
 }
 
