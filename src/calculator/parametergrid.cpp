@@ -1,7 +1,10 @@
 #include "calculator/parametergrid.h"
 
 #include "app/desktopservice.h"
+#include "app/messageservice.h"
 #include "calculator/typingfilter.h"
+#include "query/gbklengthvalidator.h"
+#include "text/gbk.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -12,7 +15,12 @@ namespace holvane::calculator {
 
 namespace {
 
-// Every value editor goes through the typing filter.
+// The width of 数值 in the history table, which a saved value goes into.
+constexpr int kValueBytes = 160;
+const QString kTooLong = QStringLiteral("粘贴的数值超过 160 个字节，未粘贴！");
+
+// Every value editor goes through the typing filter and takes no more than
+// the history field holds.
 class FilteredDelegate : public QStyledItemDelegate {
 public:
     FilteredDelegate(TypingFilter *filter, QObject *parent)
@@ -24,6 +32,8 @@ public:
     {
         QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
         editor->installEventFilter(m_filter);
+        if (auto *line = qobject_cast<QLineEdit *>(editor))
+            line->setValidator(new query::GbkLengthValidator(kValueBytes, line));
         return editor;
     }
 
@@ -35,6 +45,7 @@ private:
 
 ParameterGrid::ParameterGrid(app::MessageService &messages, app::DesktopService &desktop, QWidget *parent)
     : QTableWidget(kRows, 2, parent)
+    , m_messages(messages)
     , m_desktop(desktop)
 {
     setObjectName(QStringLiteral("TeThemeStringGrid1"));
@@ -114,10 +125,23 @@ void ParameterGrid::copyCell()
 
 void ParameterGrid::pasteCell()
 {
-    if (QLineEdit *editor = activeEditor())
-        editor->insert(m_desktop.clipboardText());
-    else if (currentItem() && (currentItem()->flags() & Qt::ItemIsEditable))
-        currentItem()->setText(m_desktop.clipboardText());
+    const QString text = m_desktop.clipboardText();
+    const auto fits = [this](const QString &value) {
+        if (text::gbkLength(value.toStdString()) <= static_cast<size_t>(kValueBytes))
+            return true;
+        m_messages.inform(kTooLong, QStringLiteral("工程计算器"));
+        return false;
+    };
+    if (QLineEdit *editor = activeEditor()) {
+        QString result = editor->text();
+        if (editor->hasSelectedText())
+            result.remove(editor->selectionStart(), editor->selectedText().size());
+        if (fits(result + text))
+            editor->insert(text);
+    } else if (currentItem() && (currentItem()->flags() & Qt::ItemIsEditable)) {
+        if (fits(text))
+            currentItem()->setText(text);
+    }
 }
 
 void ParameterGrid::deleteCell()

@@ -14,8 +14,9 @@ namespace holvane::calculator {
 // The calculator's parameter grid `TeThemeStringGrid1`: two columns and
 // twenty rows; row 0 holds the formula, rows 1 to 19 the variables and the
 // values typed for them. Only the value cells of rows 1 and below take typing,
-// through the keypad's typing filter. The popup menu copies, pastes and
-// deletes in the cell being edited.
+// through the keypad's typing filter, at most 160 GBK bytes (the history's
+// 数值 field). The popup menu copies, pastes and deletes in the cell being
+// edited; a paste that would not fit is refused with a message.
 class ParameterGrid : public QTableWidget, public formula::ValueGrid {
     Q_OBJECT
 public:
@@ -34,6 +35,7 @@ public:
 private:
     QLineEdit *activeEditor() const;
 
+    app::MessageService &m_messages;
     app::DesktopService &m_desktop;
     mutable std::string m_cell;
 };

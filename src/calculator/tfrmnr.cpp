@@ -6,6 +6,7 @@
 #include "app/messageservice.h"
 #include "app/screenscaling.h"
 #include "formula/formulaevaluator.h"
+#include "query/gbklengthvalidator.h"
 #include "store/storeerror.h"
 #include "store/table.h"
 
@@ -23,6 +24,9 @@ namespace holvane::calculator {
 namespace {
 
 constexpr int kUserCategory = 10;
+// The widths of 公式名 and Gongshi in the formula table, in GBK bytes.
+constexpr int kNameBytes = 100;
+constexpr int kExpressionBytes = 255;
 
 QPushButton *button(QWidget *parent, const char *name, const QString &caption)
 {
@@ -63,8 +67,10 @@ TfrmNr::TfrmNr(app::AppContext &context, store::Table &formulas, QWidget *parent
 
     TeThemeEdit2 = new QLineEdit(this);
     TeThemeEdit2->setObjectName(QStringLiteral("TeThemeEdit2"));
+    TeThemeEdit2->setValidator(new query::GbkLengthValidator(kNameBytes, TeThemeEdit2));
     TeThemeEdit1 = new QLineEdit(this);
     TeThemeEdit1->setObjectName(QStringLiteral("TeThemeEdit1"));
+    TeThemeEdit1->setValidator(new query::GbkLengthValidator(kExpressionBytes, TeThemeEdit1));
     Image2 = preview(this, "Image2");
     Image1 = preview(this, "Image1");
 
@@ -116,8 +122,10 @@ TfrmNr::TfrmNr(app::AppContext &context, store::Table &formulas, QWidget *parent
 
 QString TfrmNr::choosePicture(QLabel *target)
 {
-    m_ctx.desktop().setClipboardText(QString());
-    const QString path = m_ctx.desktop().openFileName(this, windowTitle(), QStringLiteral("位图(*.bmp)"));
+    app::DesktopService &desktop = m_ctx.desktop();
+    desktop.setClipboardText(QString());
+    const QString path = desktop.openFileName(
+        this, windowTitle(), QStringLiteral("位图(*.bmp)"), QString::fromStdString(m_ctx.appDir().u8string()));
     if (path.isEmpty())
         return {};
     QImage picture(path);
@@ -126,6 +134,7 @@ QString TfrmNr::choosePicture(QLabel *target)
         return {};
     }
     target->setPixmap(QPixmap::fromImage(picture));
+    desktop.setClipboardImage(picture);
     return path;
 }
 

@@ -217,6 +217,40 @@ TEST_F(Calculator, TypingFilterDropsLettersInTheEntryAndTheGrid)
     EXPECT_EQ(messageTexts(), std::vector<QString> { QStringLiteral("请输入数字！") });
 }
 
+TEST_F(Calculator, GridMenuCopiesPastesAndDeletesWithinTheHistoryFieldsWidth)
+{
+    selectFormula(2);
+    const auto trigger
+        = [this](const char *action) { grid().findChild<QAction *>(QString::fromLatin1(action))->trigger(); };
+    // Every way into a value cell opens its editor; the menu acts on it.
+    const auto editor = [this] { return qobject_cast<QLineEdit *>(grid().indexWidget(grid().currentIndex())); };
+    grid().setCellText(1, 1, QStringLiteral("6"));
+    grid().setCurrentCell(1, 1);
+    ASSERT_NE(editor(), nullptr);
+    trigger("copyCell");
+    EXPECT_EQ(desktop.clipboardText(), QStringLiteral("6"));
+    grid().setCurrentCell(2, 1);
+    trigger("pasteCell");
+    EXPECT_EQ(editor()->text(), QStringLiteral("6"));
+    trigger("deleteCell");
+    EXPECT_EQ(editor()->text(), QString());
+
+    // A value longer than 数值's 160 bytes is not pasted, and the user is told.
+    editor()->setText(QStringLiteral("12"));
+    desktop.setClipboardText(QString(158, QLatin1Char('3')));
+    trigger("pasteCell");
+    EXPECT_EQ(editor()->text(), QStringLiteral("12") + QString(158, QLatin1Char('3')));
+    desktop.setClipboardText(QStringLiteral("4"));
+    trigger("pasteCell");
+    EXPECT_EQ(editor()->text().size(), 160);
+    // Pasting over the whole text counts only what stays.
+    editor()->selectAll();
+    desktop.setClipboardText(QString(160, QLatin1Char('5')));
+    trigger("pasteCell");
+    EXPECT_EQ(editor()->text(), QString(160, QLatin1Char('5')));
+    EXPECT_EQ(messageTexts(), std::vector<QString> { QStringLiteral("粘贴的数值超过 160 个字节，未粘贴！") });
+}
+
 TEST_F(Calculator, DoubleClickZoomsTheFormulaPicture)
 {
     selectFormula(2);

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTreeView>
@@ -102,6 +103,39 @@ TEST_F(UserFormulas, EnteredFormulaJoinsTheUserCategory)
     EXPECT_EQ(tree->currentIndex().parent().data().toString(), QStringLiteral("用户公式"));
 }
 
+TEST_F(UserFormulas, AChosenPictureGoesToTheClipboardAndTheDialogStartsInTheProgramFolder)
+{
+    desktop.setClipboardText(QStringLiteral("旧内容"));
+    desktop.nextOpenName = bitmap("picture.bmp", Qt::red);
+    entry().TeThemeButton5Click();
+    EXPECT_EQ(desktop.lastStartDir, QString::fromStdString(appDir.u8string()));
+    EXPECT_EQ(QColor(desktop.clipboardImage().pixel(1, 1)), QColor(Qt::red));
+
+    // A cancelled dialog leaves the clipboard emptied and the path unchosen.
+    entry().TeThemeButton1Click();
+    EXPECT_TRUE(desktop.clipboardImage().isNull());
+    EXPECT_TRUE(desktop.clipboardText().isEmpty());
+    EXPECT_EQ(entry().diagramPath(), QStringLiteral("222"));
+}
+
+TEST_F(UserFormulas, NameAndExpressionTakeNoMoreThanTheirFieldsGbkBytes)
+{
+    const auto typeInto = [this](const char *box, const QString &text) {
+        auto *edit = entry().findChild<QLineEdit *>(QString::fromLatin1(box));
+        for (QChar ch : text) {
+            QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(edit, &key);
+        }
+        return edit->text();
+    };
+    // 公式名 holds 100 bytes: fifty Chinese characters, then nothing more.
+    EXPECT_EQ(typeInto("TeThemeEdit2", QString(51, QChar(0x5706))), QString(50, QChar(0x5706)));
+    EXPECT_EQ(typeInto("TeThemeEdit2", QStringLiteral("a")).size(), 50);
+    // Gongshi holds 255 bytes.
+    const QString expression = QStringLiteral("y=") + QString(253, QLatin1Char('a'));
+    EXPECT_EQ(typeInto("TeThemeEdit1", expression + QStringLiteral("bc")), expression);
+}
+
 TEST_F(UserFormulas, EntryChecksInTheirOrder)
 {
     addUserFormula(12, "Pressure", "p=f/a");
@@ -150,13 +184,27 @@ TEST_F(UserFormulas, DeletingRenumbersTheUserFormulasAfterIt)
     addUserFormula(40, "四十", "a=1*x");
     addUserFormula(41, "四十一", "a=2*x");
     addUserFormula(42, "四十二", "a=3*x");
+    // A library formula stored after the user formulas (a library extended
+    // in place) keeps its number: only user formulas are renumbered.
+    {
+        store::Table table;
+        table.setPath(appDir / "计算器" / "data", "cygs.DB");
+        table.open();
+        table.append();
+        table.setValue("CID", store::Value(43));
+        table.setValue("PID", store::Value(1));
+        table.setText("公式名", "库中后加的公式");
+        table.post();
+    }
+    calc().reloadFormulas();
     selectFormula(41);
     deleteSelected();
     EXPECT_EQ(messageTexts(), std::vector<QString> { QStringLiteral("您真的要删除该记录吗？") });
     EXPECT_EQ(userFormulaIds(), (std::vector<long long> { 11, 40, 41 }));
     selectFormula(41);
     EXPECT_EQ(calc().formulaTable().text("公式名"), "四十二");
-    // Library records keep their numbers.
+    selectFormula(43);
+    EXPECT_EQ(calc().formulaTable().text("公式名"), "库中后加的公式");
     selectFormula(6);
     EXPECT_EQ(calc().formulaTable().text("公式名"), "阶梯轴直径");
 }
