@@ -1,97 +1,129 @@
 #include "app/pictures.h"
 
-#include <QFont>
-#include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
+#include <QPixmap>
+#include <QSvgRenderer>
+
+// The resource's registration function lives in the global namespace.
+static void initPictureResources()
+{
+    Q_INIT_RESOURCE(pictures);
+}
 
 namespace holvane::app {
 
 namespace {
 
-QFont pictureFont(int pixels, bool bold)
+constexpr int kTreeImageSize = 16;
+constexpr int kTreeImageGap = 2;
+// Drawn at the sizes a toolbar shows them, so none is scaled from another.
+constexpr int kToolbarIconSides[] = { 16, 20, 24, 32 };
+
+struct ToolbarPicture {
+    const char *button;
+    const char *file;
+};
+
+// The history buttons carry the system's names: "下一页" is BackBtn.
+constexpr ToolbarPicture kToolbarPictures[] = {
+    { "BackBtn", "icon_forward" },   { "ForwardBtn", "icon_back" },      { "ToolButton2", "icon_zoomin" },
+    { "ToolButton7", "icon_restore" }, { "ToolButton3", "icon_zoomout" }, { "TB_hide_ml", "icon_tree" },
+    { "hideBtn", "icon_text" },      { "ToolButton5", "icon_results" },  { "ToolButton8", "icon_query" },
+    { "ToolButton13", "icon_search" }, { "ToolButton12", "icon_help" },  { "ToolButton10", "icon_online" },
+    { "ToolButton14", "icon_calc" },
+};
+
+constexpr const char *kTreeFiles[] = { "tree_closed", "tree_open", "tree_page" };
+
+QString resourcePath(const char *name)
 {
-    QFont font(QStringLiteral("宋体"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
+    static const bool registered = [] {
+        initPictureResources();
+        return true;
+    }();
+    Q_UNUSED(registered);
+    return QStringLiteral(":/pictures/") + QString::fromLatin1(name) + QStringLiteral(".svg");
 }
 
-// A fixture seen from the front: base plate, two locating pins, a V-block and
-// a clamp over a round workpiece. Drawn in a 200 x 120 box.
-void drawFixture(QPainter &p, const QRectF &box, const QColor &line)
+// The drawing rendered to fill the size; on white unless transparent.
+QImage render(const char *name, QSize size, bool transparent)
 {
-    p.save();
-    p.translate(box.topLeft());
-    p.scale(box.width() / 200.0, box.height() / 120.0);
-    p.setPen(QPen(line, 2));
-    p.setBrush(QColor(230, 236, 244));
-    p.drawRect(QRectF(10, 95, 180, 18));
-    p.drawRect(QRectF(25, 80, 12, 15));
-    p.drawRect(QRectF(163, 80, 12, 15));
-    QPainterPath vblock;
-    vblock.moveTo(60, 95);
-    vblock.lineTo(60, 60);
-    vblock.lineTo(80, 60);
-    vblock.lineTo(100, 80);
-    vblock.lineTo(120, 60);
-    vblock.lineTo(140, 60);
-    vblock.lineTo(140, 95);
-    vblock.closeSubpath();
-    p.drawPath(vblock);
-    p.setBrush(QColor(250, 214, 165));
-    p.drawEllipse(QPointF(100, 62), 22, 22);
-    p.setBrush(QColor(200, 210, 225));
-    p.drawRect(QRectF(70, 22, 60, 10));
-    p.drawRect(QRectF(96, 5, 8, 17));
-    p.setPen(QPen(line, 1, Qt::DashDotLine));
-    p.drawLine(QPointF(100, 0), QPointF(100, 100));
-    p.restore();
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(transparent ? Qt::transparent : Qt::white);
+    QSvgRenderer renderer(resourcePath(name));
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    return transparent ? image : image.convertToFormat(QImage::Format_RGB32);
+}
+
+QSize naturalSize(const char *name)
+{
+    return QSvgRenderer(resourcePath(name)).defaultSize();
+}
+
+QPixmap treeNodePixmap(int image)
+{
+    QPixmap pixmap(2 * kTreeImageSize + kTreeImageGap, kTreeImageSize);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.drawImage(0, 0, treeImage(2));
+    painter.drawImage(kTreeImageSize + kTreeImageGap, 0, treeImage(image));
+    return pixmap;
 }
 
 } // namespace
 
 QImage splashPicture()
 {
-    QImage image(401, 300, QImage::Format_RGB32);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, 0, 300);
-    sky.setColorAt(0, QColor(22, 58, 110));
-    sky.setColorAt(1, QColor(70, 120, 180));
-    p.fillRect(image.rect(), sky);
-    drawFixture(p, QRectF(100, 30, 200, 120), QColor(240, 244, 250));
-    p.setPen(Qt::white);
-    p.setFont(pictureFont(30, true));
-    p.drawText(QRect(0, 165, 401, 44), Qt::AlignCenter, QStringLiteral("机床夹具设计手册"));
-    p.setFont(pictureFont(16, false));
-    p.drawText(QRect(0, 212, 401, 26), Qt::AlignCenter, QStringLiteral("Holvane软件版V1.0"));
-    p.setFont(pictureFont(13, false));
-    p.drawText(QRect(0, 262, 401, 24), Qt::AlignCenter, QStringLiteral("正在启动，请稍候……"));
-    return image;
+    return render("splash", naturalSize("splash"), false);
 }
 
 QImage coverPicture(QSize size)
 {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const int w = size.width();
-    const int h = size.height();
-    const QColor blue(28, 70, 130);
-    p.fillRect(QRect(0, 0, w, h / 12), blue);
-    p.fillRect(QRect(0, h - h / 24, w, h / 24), blue);
-    drawFixture(p, QRectF(w * 0.3, h * 0.16, w * 0.4, h * 0.36), blue);
-    p.setPen(blue);
-    p.setFont(pictureFont(std::max(12, h / 11), true));
-    p.drawText(QRect(0, int(h * 0.56), w, h / 7), Qt::AlignCenter, QStringLiteral("机床夹具设计手册"));
-    p.setPen(QColor(80, 80, 80));
-    p.setFont(pictureFont(std::max(10, h / 26), false));
-    p.drawText(QRect(0, int(h * 0.72), w, h / 12), Qt::AlignCenter,
-               QStringLiteral("定位 · 夹紧 · 计算 · 资料查询"));
-    p.drawText(QRect(0, int(h * 0.82), w, h / 12), Qt::AlignCenter, QStringLiteral("Holvane软件版V1.0"));
-    return image;
+    return render("cover", size, false);
+}
+
+QImage aboutPicture()
+{
+    return render("about", naturalSize("about"), false);
+}
+
+QImage calculatorStartPicture()
+{
+    return render("calculator_start", naturalSize("calculator_start"), false);
+}
+
+QImage designColumnPicture(QSize size)
+{
+    return render("design_column", size, false);
+}
+
+QIcon toolbarIcon(const QString &buttonName)
+{
+    for (const ToolbarPicture &picture : kToolbarPictures)
+        if (buttonName == QLatin1String(picture.button)) {
+            QIcon icon;
+            for (const int side : kToolbarIconSides)
+                icon.addPixmap(QPixmap::fromImage(render(picture.file, QSize(side, side), true)));
+            return icon;
+        }
+    return {};
+}
+
+QImage treeImage(int index)
+{
+    if (index < 0 || index >= int(std::size(kTreeFiles)))
+        return {};
+    return render(kTreeFiles[index], QSize(kTreeImageSize, kTreeImageSize), true);
+}
+
+QIcon treeNodeIcon()
+{
+    QIcon icon;
+    icon.addPixmap(treeNodePixmap(0), QIcon::Normal);
+    icon.addPixmap(treeNodePixmap(1), QIcon::Selected);
+    return icon;
 }
 
 } // namespace holvane::app

@@ -8,6 +8,7 @@
 #include "app/desktopservice.h"
 #include "app/errorguard.h"
 #include "app/messageservice.h"
+#include "app/pictures.h"
 #include "app/screenscaling.h"
 #include "calculator/calculatormodule.h"
 #include "calculator/parametergrid.h"
@@ -34,7 +35,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -52,25 +52,6 @@ constexpr int kUserCategory = 10;
 constexpr int kVariableRows = ParameterGrid::kRows - 1;
 const char *const kCaption = "工程计算器";
 const char *const kOutOfRange = "输入数值超出计算范围，请重新输入!";
-
-// What Image2 shows until a formula is chosen.
-QImage startPicture()
-{
-    QImage image(300, 190, QImage::Format_RGB32);
-    image.fill(QColor(250, 250, 240));
-    QPainter p(&image);
-    p.setPen(QColor(0, 0, 128));
-    QFont font(QStringLiteral("楷体_GB2312"));
-    font.setPixelSize(26);
-    font.setBold(true);
-    p.setFont(font);
-    p.drawText(image.rect().adjusted(0, 0, 0, -40), Qt::AlignCenter, QString::fromUtf8(kCaption));
-    font.setPixelSize(14);
-    font.setBold(false);
-    p.setFont(font);
-    p.drawText(image.rect().adjusted(0, 60, 0, 0), Qt::AlignCenter, QStringLiteral("请在左边的公式库中选择公式"));
-    return image;
-}
 
 struct KeyDef {
     const char *name;
@@ -254,7 +235,7 @@ QWidget *Tjsform::buildFormulaColumn()
     Image2->setMinimumHeight(200);
     Image2->setFrameShape(QFrame::StyledPanel);
     Image2->installEventFilter(this);
-    setPicture(startPicture());
+    setPicture(app::calculatorStartPicture());
     layout->addWidget(Image2, 5);
 
     auto *panel = new QGroupBox(QStringLiteral("请输入公式参数值："), column);

@@ -2,6 +2,7 @@
 
 #include "app/appcontext.h"
 #include "app/errorguard.h"
+#include "app/pictures.h"
 #include "app/screenscaling.h"
 #include "design/calcstage.h"
 #include "design/parametergrid.h"
@@ -53,9 +54,6 @@ DesignCalculatorFrame::DesignCalculatorFrame(app::AppContext &context, const Mem
     m_panel->setFixedWidth(kColumnWidth);
     m_image = new QLabel(m_panel);
     m_image->setObjectName(QStringLiteral("Image1"));
-    m_image->setAutoFillBackground(true);
-    m_image->setStyleSheet(QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #c8d4e4, "
-                                          "stop:1 #8fa4c0);"));
     layout->addWidget(m_panel);
 
     m_notebook = new QStackedWidget(this);
@@ -226,6 +224,7 @@ void DesignCalculatorFrame::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     m_image->setGeometry(0, 0, m_panel->width(), height());
+    m_image->setPixmap(QPixmap::fromImage(app::designColumnPicture(m_image->size())));
     if (!m_stageOpen)
         Restore();
 }

@@ -25,7 +25,15 @@ SHAFT_GRADES = {"d": range(5, 12), "e": range(5, 11), "f": range(5, 11), "g": ra
                 "h": range(5, 12), "js": range(5, 12), "k": range(5, 12), "m": range(5, 10),
                 "n": range(5, 10), "p": range(5, 11)}
 HOLE_GRADES = {"D": range(6, 12), "E": range(5, 11), "F": range(5, 11), "G": range(5, 11),
-               "H": range(5, 12), "JS": range(5, 12)}
+               "H": range(5, 12), "JS": range(5, 12), "K": range(5, 9), "M": range(5, 9),
+               "N": range(5, 10), "P": range(5, 10)}
+
+# IT4, needed only for the correction Δ of the grade-5 holes K, M, N and P.
+IT4 = [3, 4, 4, 5, 6, 7, 8, 10, 12, 14, 16, 18, 20]
+
+# The hole grade up to which ES = -ei + Δ applies; above it ES = -ei (K and N
+# have ES = 0 there, as their shafts' ei for those grades).
+DELTA_UP_TO = {"K": 8, "M": 8, "N": 8, "P": 7}
 
 # Shaft p: ei = IT7 + an increment of 0 to 5 µm fixed per size range.
 P_INCREMENT = [None, 0, 0, 0, 1, 1, 2, 2, 3, 4, 4, 5, 5]
@@ -42,6 +50,8 @@ ADJUSTED = {
     ("FD", "d", 2): -40, ("FD", "d", 4): -65, ("FD", "e", 11): -125,
     ("FD", "f", 0): -6, ("FD", "g", 0): -2, ("FD", "k", 0): 0, ("FD", "n", 0): 4,
     ("FD", "n", 7): 23, ("FD", "m", 0): 2, ("FD", "p", 0): 6,
+    # The standard's special case: M6 over 250 to 315 mm has ES = -9 µm, not -11.
+    ("ES", "M6", 10): -9,
 }
 
 # Published values the result must reproduce.
@@ -71,6 +81,20 @@ PUBLISHED_LIMITS = {
     ("F8", 3): (43, 16), ("D9", 5): (142, 80), ("E8", 6): (106, 60), ("G7", 8): (54, 14),
     ("h9", 9): (0, -115), ("H11", 12): (400, 0), ("d11", 0): (-20, -80), ("JS8", 7): (27, -27),
     ("e8", 2): (-25, -47), ("k7", 10): (56, 4), ("H8", 1): (18, 0), ("js7", 4): (10, -10),
+    ("K5", 3): (2, -6), ("K6", 4): (2, -11), ("K7", 4): (6, -15), ("K7", 6): (9, -21), ("K8", 5): (12, -27),
+    ("K7", 0): (0, -10), ("M5", 2): (-4, -10), ("M6", 5): (-4, -20), ("M7", 4): (0, -21),
+    ("M7", 5): (0, -25), ("M8", 6): (5, -41), ("M6", 10): (-9, -41), ("M7", 0): (-2, -12),
+    ("N6", 0): (-4, -10), ("N6", 3): (-9, -20), ("N7", 4): (-7, -28), ("N7", 6): (-9, -39),
+    ("N8", 7): (-4, -58), ("N9", 5): (0, -62), ("N9", 0): (-4, -29), ("P6", 0): (-6, -12),
+    ("P6", 5): (-21, -37), ("P7", 4): (-14, -35), ("P7", 7): (-24, -59), ("P8", 4): (-22, -55),
+    ("P8", 5): (-26, -65), ("P9", 5): (-26, -88),
+}
+# The correction Δ = IT(n) - IT(n-1) in µm for n = 5..8, as the standard lists it.
+PUBLISHED_DELTA = {
+    5: [0, 1, 2, 3, 3, 4, 5, 5, 6, 6, 7, 7, 7],
+    6: [0, 3, 3, 3, 4, 5, 6, 7, 7, 9, 9, 11, 13],
+    7: [0, 4, 6, 7, 8, 9, 11, 13, 15, 17, 20, 21, 23],
+    8: [0, 6, 7, 9, 12, 14, 16, 19, 23, 26, 29, 32, 34],
 }
 
 
@@ -141,10 +165,33 @@ def shaft_limits(letter, grade, index):
     return dev + it, dev
 
 
+def delta(grade, index):
+    """Δ = IT(n) - IT(n-1); none for sizes up to 3 mm."""
+    if index == 0:
+        return 0
+    below = IT4[index] if grade == 5 else standard_tolerance(grade - 1, index)
+    return standard_tolerance(grade, index) - below
+
+
+def hole_upper_deviation(letter, grade, index):
+    """ES of the holes K, M, N and P: -ei of the same letter's shaft, plus Δ
+    for the finer grades. K and M take the ei of their grades 4 to 7."""
+    adjusted = ADJUSTED.get(("ES", "%s%d" % (letter, grade), index))
+    if adjusted is not None:
+        return adjusted
+    ei = fundamental_deviation(letter.lower(), 6, index)
+    if grade <= DELTA_UP_TO[letter]:
+        return -ei + delta(grade, index)
+    return 0 if letter in ("K", "N") and index > 0 else -ei
+
+
 def hole_limits(letter, grade, index):
     it = standard_tolerance(grade, index)
     if letter == "JS":
         return half_tolerance(it), -half_tolerance(it)
+    if letter in DELTA_UP_TO:
+        upper = hole_upper_deviation(letter, grade, index)
+        return upper, upper - it
     lower = -fundamental_deviation(letter.lower(), grade, index)
     return lower + it, lower
 
@@ -168,6 +215,10 @@ def check():
             got = fundamental_deviation(letter, 6, index)
             if got != value:
                 faults.append("%s %s: %d, published %d" % (letter, RANGES[index], got, value))
+    for grade, values in PUBLISHED_DELTA.items():
+        for index, value in enumerate(values):
+            if delta(grade, index) != value:
+                faults.append("Δ IT%d %s: %d, published %d" % (grade, RANGES[index], delta(grade, index), value))
     for (zone, index), value in PUBLISHED_LIMITS.items():
         got = limits(zone, index)
         if got != value:
