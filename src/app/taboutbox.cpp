@@ -5,7 +5,6 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -38,26 +37,6 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, QRect wher
 }
 
 } // namespace
-
-QImage aboutBoxPicture()
-{
-    QImage image(70, 90, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QColor navy(0, 0, 128);
-    painter.setPen(QPen(navy, 2));
-    painter.drawRect(4, 62, 62, 22);               // fixture body
-    painter.setBrush(QColor(200, 210, 235));
-    painter.drawRect(28, 30, 14, 32);              // locating pin
-    painter.drawEllipse(QPointF(35, 28), 7, 5);    // pin head
-    painter.setBrush(Qt::NoBrush);
-    painter.drawLine(10, 18, 60, 18);              // clamp bar
-    painter.drawLine(14, 18, 14, 62);
-    painter.drawLine(56, 18, 56, 62);
-    painter.end();
-    return image;
-}
 
 TAboutBox::TAboutBox(const QImage &picture, std::function<void(const QString &)> openAddress, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowCloseButtonHint), m_openAddress(std::move(openAddress))

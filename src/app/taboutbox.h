@@ -12,9 +12,6 @@ namespace holvane::app {
 // The publisher's web page, opened by the about box's link.
 extern const char *const kPublisherAddress;
 
-// The about box's picture, 70 x 90: a fixture's locating pin and clamp.
-QImage aboutBoxPicture();
-
 // The about box (form AboutBox), "版本说明": title, version, picture,
 // developer and contact, and a link to the publisher's web page. Created for
 // each showing and shown modally.

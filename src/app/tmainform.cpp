@@ -875,7 +875,7 @@ void TMainForm::PageControlChange()
 
 void TMainForm::N_aboutClick()
 {
-    TAboutBox box(aboutBoxPicture(), [this](const QString &address) { OpenAddress(address); }, this);
+    TAboutBox box(aboutPicture(), [this](const QString &address) { OpenAddress(address); }, this);
     box.exec();
 }
 
