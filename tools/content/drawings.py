@@ -14,6 +14,7 @@ from svgkit import Svg, THIN, arc_points, circle_ring, turned_part
 HERE = os.path.dirname(os.path.abspath(__file__))
 CARDS = os.path.join(HERE, "..", "..", "content", "212dat312", "pics")
 PAGES = os.path.join(HERE, "..", "..", "content", "curvei")
+TEXT_PAGES = os.path.join(HERE, "..", "..", "content", "myhtm")
 
 W, H = 300, 200
 
@@ -480,6 +481,50 @@ def page_strap_clamp():
     return s
 
 
+def page_drill_bush():
+    """A fixed drill bush (type B, with collar) in the drill plate, guiding a
+    twist drill into the workpiece; H, h and d dimensioned."""
+    s = Svg(600, 380)
+    cx = 300
+    top, plate_top, plate_bottom = 70, 86, 150
+    work_top, work_bottom = 206, 330
+    # Drill plate, cut on both sides of the bush.
+    left = [(40, plate_top), (cx - 50, plate_top), (cx - 50, plate_bottom), (40, plate_bottom)]
+    right = [(cx + 50, plate_top), (560, plate_top), (560, plate_bottom), (cx + 50, plate_bottom)]
+    for part in (left, right):
+        s.polyline(part, 1.6, True)
+        s.hatch([part], 8)
+    # Bush walls with the collar on top, hatched the other way.
+    for side in (-1, 1):
+        wall = [(cx + side * 20, top), (cx + side * 66, top), (cx + side * 66, plate_top),
+                (cx + side * 50, plate_top), (cx + side * 50, plate_bottom), (cx + side * 20, plate_bottom)]
+        s.polyline(wall, 1.6, True)
+        s.hatch([wall], 5, -45)
+    # Workpiece with the hole being drilled.
+    depth = 262
+    work = [(120, work_top), (cx - 18, work_top), (cx - 18, depth), (cx, depth + 11), (cx + 18, depth),
+            (cx + 18, work_top), (480, work_top), (480, work_bottom), (120, work_bottom)]
+    s.polyline(work, 1.6, True)
+    s.hatch([work], 9)
+    # Twist drill: shank above the bush, body through it, point at the bottom.
+    s.polyline([(cx - 18, 24), (cx - 18, depth), (cx, depth + 11), (cx + 18, depth), (cx + 18, 24)], 1.2)
+    for y in range(40, depth - 10, 26):
+        s.line(cx - 18, y, cx + 18, y + 16, THIN)
+    s.center(cx, 12, cx, work_bottom + 16)
+    # Dimensions.
+    s.dim_h(cx - 20, cx + 20, 44, top, top, "d", 13)
+    s.dim_v(top, plate_bottom, 590 - 40, cx + 66, 560, "H", 13)
+    s.dim_v(plate_bottom, work_top, 590 - 40, cx + 50, 480, "h", 13)
+    s.dim_h(cx - 50, cx + 50, 176, plate_bottom, plate_bottom, "D", 13, below=True)
+    # Names.
+    s.leader(110, 118, 70, 58, "钻模板")
+    s.leader(cx - 58, 80, 190, 30, "钻套")
+    s.leader(cx - 10, 120, 150, 190, "钻头", anchor="end")
+    s.leader(200, 290, 80, 360, "工件")
+    s.text(cx, 374, "H — 钻套导引高度；h — 排屑间隙；d — 导引孔径；D — 钻套外径", 13, "middle")
+    return s
+
+
 CARD_DRAWINGS = {
     "zhichengding-a": support_pin_flat, "zhichengding-b": support_pin_ball,
     "zhichengding-c": support_pin_serrated, "zhichengban-a": lambda: support_plate(False),
@@ -495,12 +540,18 @@ PAGE_DRAWINGS = {
 }
 
 
+# Drawings inside text pages: "KEY/NAME" under content/myhtm.
+TEXT_PAGE_DRAWINGS = {"zuantao/zuantao": page_drill_bush}
+
+
 def main():
     os.makedirs(CARDS, exist_ok=True)
     for key, draw in CARD_DRAWINGS.items():
         draw().save(os.path.join(CARDS, key + ".svg"))
     for key, draw in PAGE_DRAWINGS.items():
         draw().save(os.path.join(PAGES, key + ".svg"))
+    for key, draw in TEXT_PAGE_DRAWINGS.items():
+        draw().save(os.path.join(TEXT_PAGES, key + ".svg"))
     return 0
 
 
