@@ -103,6 +103,7 @@ struct StageConfig {
     std::string formulaField; // the formula read by name instead of position
     std::string itemGrid;
     std::string itemHeading = "计算条件";
+    bool itemTitles = true; // false: the item grid has no title row
     std::vector<ColumnConfig> columns;
     std::vector<PictureConfig> pictures;
     std::vector<TextMemoConfig> memos;
@@ -128,6 +129,7 @@ struct StageConfig {
 enum class MemberHook {
     None,
     GearMenu, // special surfaces: the gear buttons choose table and picture
+    PinStages, // combined surfaces: relieved-pin and locating-pin stages
     CuttingRadio, // cutting force: radio buttons choose the item table
 };
 

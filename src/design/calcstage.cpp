@@ -121,6 +121,7 @@ void CalcStage::build()
     m_itemGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_itemGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_itemGrid->verticalHeader()->setDefaultSectionSize(22);
+    m_itemGrid->horizontalHeader()->setVisible(first.itemTitles);
     m_itemModel = new app::TableModel(this);
     m_itemGrid->setModel(m_itemModel);
     connect(m_itemGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,

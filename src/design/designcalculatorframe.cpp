@@ -5,6 +5,7 @@
 #include "app/pictures.h"
 #include "app/screenscaling.h"
 #include "design/calcstage.h"
+#include "design/framehook.h"
 #include "design/parametergrid.h"
 
 #include <QButtonGroup>
@@ -77,6 +78,7 @@ DesignCalculatorFrame::DesignCalculatorFrame(app::AppContext &context, const Mem
         m_chosen.push_back(-1);
     }
     buildColumn();
+    m_hook = makeFrameHook(*this);
 
     resize(kDesignSize);
     app::ScreenScaling(*this);
@@ -261,6 +263,7 @@ void DesignCalculatorFrame::BitBtn1Click()
     for (const StageConfig &stage : m_member.stages)
         if (QPushButton *b = button(stage.itemButton))
             b->setEnabled(true);
+    m_hook->confirmed();
     if (m_member.multiStage || m_member.stages.empty())
         return;
     m_notebook->setCurrentWidget(m_stageViews.front());
@@ -269,6 +272,8 @@ void DesignCalculatorFrame::BitBtn1Click()
 
 void DesignCalculatorFrame::BitBtn2Click()
 {
+    if (!m_hook->resetsTask())
+        return;
     m_number->clear();
     m_name->clear();
     m_designer->clear();
@@ -296,7 +301,7 @@ void DesignCalculatorFrame::itemButtonClick(size_t stage)
     m_notebook->setCurrentWidget(m_firstPage);
     m_choicePanels[stage]->show();
     stackColumn(m_choicePanels[stage]);
-    if (m_chosen[stage] >= 0) {
+    if (m_hook->choicesShown(m_choicePanels[stage]) && m_chosen[stage] >= 0) {
         const ChoiceConfig &choice = config.choices[static_cast<size_t>(m_chosen[stage])];
         openStage(stage, choice.table, choice.caption);
     }
@@ -327,6 +332,7 @@ void DesignCalculatorFrame::closeStage(size_t stage)
     m_stageOpen = false;
     m_notebook->setCurrentWidget(m_firstPage);
     m_stageViews[stage]->closeTables();
+    m_hook->stageClosed();
 }
 
 void DesignCalculatorFrame::backClick(size_t stage)
@@ -365,7 +371,8 @@ bool DesignCalculatorFrame::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress && m_notebook->currentWidget() == m_firstPage) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            BitBtn1Click();
+            if (button("BitBtn1")->isEnabled())
+                BitBtn1Click();
             return true;
         }
         if (key == Qt::Key_Escape) {

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <map>
+#include <memory>
 #include <vector>
 
 class QLabel;
@@ -19,6 +20,7 @@ class AppContext;
 namespace holvane::design {
 
 class CalcStage;
+class FrameHook;
 
 // A design calculator window: the left button column, the design-task page
 // and one page per stage, all built from the member's configuration. The
@@ -74,6 +76,7 @@ private:
     std::vector<CalcStage *> m_stageViews; // per configured stage
     std::vector<QWidget *> m_choicePanels; // per configured stage; null without choices
     std::vector<int> m_chosen; // per configured stage; -1: none yet
+    std::unique_ptr<FrameHook> m_hook;
 };
 
 } // namespace holvane::design

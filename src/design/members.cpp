@@ -73,6 +73,7 @@ StageConfig positioningStage(const char *page, const char *button, const char *t
     s.table = table;
     s.itemGrid = "DBGrid1";
     s.itemHeading = "公式类别";
+    s.itemTitles = false;
     s.columns = { { "计算项目", 0 } };
     s.resultMemo = "Memo2";
     stageButtons(s, "SpeedButton1", "SpeedButton2", "SpeedButton3", "SpeedButton9");
@@ -140,6 +141,7 @@ MemberConfig combinedSurfaces()
     MemberConfig m = positioning("TZH_Form", "组合表面定位", "组合表面定位计算");
     m.formulaLabel = "公式:";
     m.multiStage = true;
+    m.hook = MemberHook::PinStages;
     m.buttons = column({ item("SButton1", "削边销"), item("SButton2", "定位销") }, "SButton3");
     StageConfig relieved = positioningStage("RD1_Page", "SButton1", "XBX_Table", "T1-1-9-1.db");
     relieved.back = "SpeedButton7";
