@@ -30,7 +30,7 @@ void IndexQuery::openOrderedBy(const std::string &field)
     std::iota(order.begin(), order.end(), 0);
     // std::string compares its bytes as unsigned char, as GBK order needs.
     std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return keys[static_cast<size_t>(a)] < keys[static_cast<size_t>(b)]; });
+        [&](int a, int b) { return keys[static_cast<size_t>(a)] < keys[static_cast<size_t>(b)]; });
     const size_t width = static_cast<size_t>(fieldCount());
     std::vector<store::Value> cells;
     cells.reserve(width * static_cast<size_t>(n));

@@ -20,7 +20,7 @@ QPoint PictureDrag::move(QPoint pointer) const
     // The upper bound is applied last, so it wins when the range is empty.
     const int x = std::min(std::max(pointer.x(), m_xmin), m_xmax);
     const int y = std::min(std::max(pointer.y(), m_ymin), m_ymax);
-    return {x - m_start.x() + m_picture.x(), y - m_start.y() + m_picture.y()};
+    return { x - m_start.x() + m_picture.x(), y - m_start.y() + m_picture.y() };
 }
 
 } // namespace holvane::app

@@ -14,7 +14,11 @@ const char *const kDragHint = "拖动鼠标可查看全部图像";
 } // namespace
 
 PictureSurface::PictureSurface(QWidget *panel, QLabel *picture, QLabel *overlay, QString idleHint, QObject *parent)
-    : QObject(parent), m_panel(panel), m_picture(picture), m_overlay(overlay), m_idleHint(std::move(idleHint))
+    : QObject(parent)
+    , m_panel(panel)
+    , m_picture(picture)
+    , m_overlay(overlay)
+    , m_idleHint(std::move(idleHint))
 {
     m_picture->setParent(m_panel);
     m_overlay->setParent(m_panel);

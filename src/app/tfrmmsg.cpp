@@ -29,7 +29,8 @@ int messageWindowWidth(const QString &text)
     return bytes <= kNarrowWidth ? kNarrowWidth : bytes + kWideMargin;
 }
 
-Tfrmmsg::Tfrmmsg(QWidget *parent) : QDialog(parent)
+Tfrmmsg::Tfrmmsg(QWidget *parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmmsg"));
     setWindowTitle(QStringLiteral("HolvaneV1.0"));

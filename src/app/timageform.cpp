@@ -8,7 +8,8 @@
 
 namespace holvane::app {
 
-TImageForm::TImageForm(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::WindowCloseButtonHint)
+TImageForm::TImageForm(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("ImageForm"));
     Image1 = new QLabel(this);

@@ -16,11 +16,9 @@
 #include "app/picturesurface.h"
 #include "app/pageframe.h"
 #include "app/panelayout.h"
-#include "app/pictures.h"
 #include "app/placeholderwindow.h"
 #include "app/screenscaling.h"
 #include "app/startup.h"
-#include "app/treeimagedelegate.h"
 #include "app/taboutbox.h"
 #include "app/webbrowser.h"
 
@@ -62,6 +60,8 @@ constexpr int kTitleBarHeight = 40;
 
 const char *const kCalculatorFailed = "应用程序有误，请重新启动程序";
 const char *const kPictureHint = "双击放大图形";
+// The catalogue's nodes that have a page, for the index and the search.
+const char *const kPagesStatement = "select * from vtree where cframe is not null and cframe <> ''";
 // The handbook's page on the web ("手册在线").
 const char *const kHandbookAddress = "https://www.holvane.example.org/handbook/";
 
@@ -139,9 +139,7 @@ void TMainForm::guard(const std::function<void()> &work)
 
 QToolButton *TMainForm::addToolButton(const char *name, const QString &caption, const QString &hint, int icon)
 {
-    const QIcon own = toolbarIcon(QString::fromLatin1(name));
-    auto *action = new QAction(own.isNull() ? style()->standardIcon(static_cast<QStyle::StandardPixmap>(icon)) : own,
-                               caption, this);
+    auto *action = new QAction(style()->standardIcon(static_cast<QStyle::StandardPixmap>(icon)), caption, this);
     action->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
     action->setToolTip(hint.isEmpty() ? caption : hint);
     auto *button = new QToolButton(ToolBar1);
@@ -244,7 +242,6 @@ void TMainForm::buildNavigator(QSplitter *splitter)
     m_tree->setWordWrap(true);
     m_tree->setFont(songti(16));
     m_tree->setIconSize(QSize(16, 16));
-    m_tree->setItemDelegate(new TreeImageDelegate(m_tree));
     auto *catalogue = filledPage("TabSheet1", m_tree);
     PageControl->addTab(catalogue, QStringLiteral("目录"));
 
@@ -599,7 +596,7 @@ void TMainForm::FormShow()
             return;
         const fs::path catalogue = m_ctx.aliases().directory("jMydb");
         m_indexQuery.setDirectory(catalogue, {"VTree"});
-        m_indexQuery.setSql("select * from vtree where cframe is not null and cframe <> ''");
+        m_indexQuery.setSql(kPagesStatement);
         m_indexQuery.openOrderedBy("CName");
         m_searchQuery.setDirectory(catalogue, {"VTree"});
         m_indexModel->reload();
@@ -796,18 +793,16 @@ void TMainForm::wireNavigator()
 
     connect(s_Index, &QLineEdit::textChanged, this, [this] { guard([this] { s_IndexChange(); }); });
     connect(E_search, &QLineEdit::textChanged, this, [this] { guard([this] { E_searchChange(); }); });
-    connect(DBGrid2, &QAbstractItemView::clicked, this, [this](const QModelIndex &row) {
-        guard([&] {
-            m_indexQuery.moveTo(row.row());
-            DBGrid2CellClick();
+    const auto rowClick = [this](QTableView *grid, store::Cursor &cursor, void (TMainForm::*handler)()) {
+        connect(grid, &QAbstractItemView::clicked, this, [this, &cursor, handler](const QModelIndex &row) {
+            guard([&] {
+                cursor.moveTo(row.row());
+                (this->*handler)();
+            });
         });
-    });
-    connect(DBGrid3, &QAbstractItemView::clicked, this, [this](const QModelIndex &row) {
-        guard([&] {
-            m_searchQuery.moveTo(row.row());
-            DBGrid3CellClick();
-        });
-    });
+    };
+    rowClick(DBGrid2, m_indexQuery, &TMainForm::DBGrid2CellClick);
+    rowClick(DBGrid3, m_searchQuery, &TMainForm::DBGrid3CellClick);
     connect(PageControl, &QTabWidget::currentChanged, this, [this] { PageControlChange(); });
 }
 
@@ -833,13 +828,20 @@ void TMainForm::s_IndexChange()
 
 void TMainForm::E_searchChange()
 {
-    // The keyword is bound, not spliced into the statement, and instr
-    // matches it literally: a quote, "%" or "_" is just a character.
-    m_searchQuery.close();
-    m_searchModel->reload();
-    m_searchQuery.setSql("select * from vtree where cframe is not null and cframe <> '' and instr(cname, ?) > 0",
-                         {store::Value(E_search->text().trimmed().toStdString())});
-    m_searchQuery.open();
+    if (!m_searchQuery.isOpen()) {
+        m_searchQuery.setSql(kPagesStatement);
+        m_searchQuery.open();
+    }
+    // The keyword never reaches the statement: it is looked for, literally
+    // and case-sensitively, in the names read once, so a quote, "%" or "_"
+    // is just a character and a keystroke costs no query.
+    const std::string keyword = E_search->text().trimmed().toStdString();
+    const int name = m_searchQuery.fieldIndex("CName");
+    m_searchQuery.setFilter([keyword, name](const store::RecordView &record) {
+        const store::Value &value = record.value(name);
+        return value.isText() && value.text().find(keyword) != std::string::npos;
+    });
+    m_searchQuery.setFiltered(true);
     m_searchModel->reload();
     followCursorInGrid(DBGrid3, m_searchQuery);
 }
@@ -875,7 +877,7 @@ void TMainForm::PageControlChange()
 
 void TMainForm::N_aboutClick()
 {
-    TAboutBox box(aboutPicture(), [this](const QString &address) { OpenAddress(address); }, this);
+    TAboutBox box(aboutBoxPicture(), [this](const QString &address) { OpenAddress(address); }, this);
     box.exec();
 }
 

@@ -35,7 +35,8 @@ QString addressText(const QUrl &address)
     return address.toString();
 }
 
-WebBrowser::WebBrowser(QWidget *parent) : QTextBrowser(parent)
+WebBrowser::WebBrowser(QWidget *parent)
+    : QTextBrowser(parent)
 {
     setOpenExternalLinks(false);
     setOpenLinks(true);

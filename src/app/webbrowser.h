@@ -9,8 +9,8 @@ namespace holvane::app {
 // What the text page does with an address.
 enum class AddressKind {
     LocalPage, // an existing local file: shown in the text page
-    Web,       // http or https: opened in the desktop's web browser
-    Unknown,   // a missing file, an unknown scheme, no scheme: an error page
+    Web, // http or https: opened in the desktop's web browser
+    Unknown, // a missing file, an unknown scheme, no scheme: an error page
 };
 
 // The typed text of the address box as an address: an absolute path is a

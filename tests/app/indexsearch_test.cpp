@@ -23,10 +23,7 @@ protected:
             names << model->index(row, 0).data().toString();
         return names;
     }
-    QString currentIndexName()
-    {
-        return QString::fromStdString(window().Q_tree().text("CName"));
-    }
+    QString currentIndexName() { return QString::fromStdString(window().Q_tree().text("CName")); }
     void typeIndex(const QString &text) { find<QLineEdit>("s_Index")->setText(text); }
     QStringList search(const QString &keyword)
     {
@@ -38,7 +35,8 @@ protected:
         find<QTabWidget>("PageControl")->setCurrentWidget(find<QWidget>(tab));
         auto *view = find<QTableView>(grid);
         QApplication::processEvents();
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(row, 0)).center());
+        QTest::mouseClick(
+            view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(row, 0)).center());
     }
     QString memo() { return find<app::DbMemo>("DBMemo1")->toPlainText(); }
 };
@@ -52,8 +50,8 @@ TEST_F(IndexSearch, TheIndexListsThePagesInGbkOrderWithoutChapterHeadings)
     EXPECT_EQ(names.front(), QStringLiteral("1.1 夹具的组成"));
     EXPECT_FALSE(names.contains(QStringLiteral("第一章 机床夹具概述")));
     const QStringList chinese = names.mid(names.indexOf(QStringLiteral("安全系数计算")));
-    EXPECT_EQ(chinese, (QStringList{QStringLiteral("安全系数计算"), QStringLiteral("典型夹紧力计算"),
-                                    QStringLiteral("封面")}));
+    EXPECT_EQ(chinese,
+        (QStringList { QStringLiteral("安全系数计算"), QStringLiteral("典型夹紧力计算"), QStringLiteral("封面") }));
     EXPECT_LT(app::indexOrderKey("安"), app::indexOrderKey("典"));
 }
 
@@ -66,7 +64,7 @@ TEST_F(IndexSearch, TypingMovesToTheFirstNameThatBeginsWithTheText)
     EXPECT_EQ(currentIndexName(), QStringLiteral("2.3 标准元件（名称、附图、描述）"));
     EXPECT_EQ(find<QTableView>("DBGrid2")->currentIndex().data().toString(), currentIndexName());
     // No name begins with these: the selection stays.
-    for (const char *text : {"9", "第一章", "2.3 标准元件X"}) {
+    for (const char *text : { "9", "第一章", "2.3 标准元件X" }) {
         typeIndex(QString::fromUtf8(text));
         EXPECT_EQ(currentIndexName(), QStringLiteral("2.3 标准元件（名称、附图、描述）")) << text;
     }
@@ -84,14 +82,14 @@ TEST_F(IndexSearch, KeywordsMatchLiterallyQuotesAndWildcardsIncluded)
         QStringList found;
     };
     const Case cases[] = {
-        {"夹具", {QStringLiteral("1.1 夹具的组成")}},
-        {"'", {QStringLiteral("1.2 夹紧力'曲线")}},
-        {"力'曲", {QStringLiteral("1.2 夹紧力'曲线")}},
-        {"%", {QStringLiteral("1.3 定位_简图 50%")}},
-        {"_", {QStringLiteral("1.3 定位_简图 50%")}},
-        {"1._", {}},
-        {"第一章", {}},
-        {"' or 1=1 --", {}},
+        { "夹具", { QStringLiteral("1.1 夹具的组成") } },
+        { "'", { QStringLiteral("1.2 夹紧力'曲线") } },
+        { "力'曲", { QStringLiteral("1.2 夹紧力'曲线") } },
+        { "%", { QStringLiteral("1.3 定位_简图 50%") } },
+        { "_", { QStringLiteral("1.3 定位_简图 50%") } },
+        { "1._", {} },
+        { "第一章", {} },
+        { "' or 1=1 --", {} },
     };
     for (const Case &c : cases)
         EXPECT_EQ(search(QString::fromUtf8(c.keyword)), c.found) << c.keyword;
@@ -109,13 +107,13 @@ TEST_F(IndexSearch, ClickingARowOpensThePageAndAddsItToTheHistoryEveryTime)
     clickRow("Ts_index", "DBGrid2", row);
     EXPECT_EQ(window().currentPageName(), QStringLiteral("Txt_show"));
     EXPECT_EQ(context().page.Title, QStringLiteral("1.1 夹具的组成"));
-    EXPECT_EQ(historyIds(), (std::vector<long long>{21, 21}));
+    EXPECT_EQ(historyIds(), (std::vector<long long> { 21, 21 }));
 
     search(QStringLiteral("定位销"));
     clickRow("Ts_search", "DBGrid3", 0);
     EXPECT_EQ(context().page.Title, QStringLiteral("2.1 定位销尺寸"));
     EXPECT_EQ(context().page.NodeOrder, 2);
-    EXPECT_EQ(historyIds(), (std::vector<long long>{21, 21, 31}));
+    EXPECT_EQ(historyIds(), (std::vector<long long> { 21, 21, 31 }));
     EXPECT_TRUE(messages.messages().empty());
 }
 

@@ -18,8 +18,8 @@ namespace fs = std::filesystem;
 
 class Navigation : public AppFixture {
 protected:
-    void back() { find<QToolButton>("ForwardBtn")->click(); }    // "上一页"
-    void forward() { find<QToolButton>("BackBtn")->click(); }    // "下一页"
+    void back() { find<QToolButton>("ForwardBtn")->click(); } // "上一页"
+    void forward() { find<QToolButton>("BackBtn")->click(); } // "下一页"
     QString title() { return find<QLabel>("Lbl_title")->text(); }
     QString memo() { return find<app::DbMemo>("DBMemo1")->toPlainText(); }
     QStringList addressList()
@@ -59,9 +59,9 @@ TEST_F(Navigation, StepsBackAndForthThroughThePagesSeen)
     EXPECT_EQ(title(), QStringLiteral("1.2 夹紧力曲线"));
     // Stepping changes nothing in the history; the next page opened is added
     // after the last one.
-    EXPECT_EQ(historyIds(), (std::vector<long long>{21, 22, 23}));
+    EXPECT_EQ(historyIds(), (std::vector<long long> { 21, 22, 23 }));
     selectNode(211);
-    EXPECT_EQ(historyIds(), (std::vector<long long>{21, 22, 23, 211}));
+    EXPECT_EQ(historyIds(), (std::vector<long long> { 21, 22, 23, 211 }));
     back();
     EXPECT_EQ(title(), QStringLiteral("1.3 定位简图"));
     EXPECT_TRUE(messages.messages().empty());
@@ -114,7 +114,7 @@ TEST_F(Navigation, TypedAddressesAreListedMostRecentFirstWithoutDuplicates)
     EXPECT_TRUE(pageText().contains(QStringLiteral("第一页")));
     window().OpenAddress(b);
     window().OpenAddress(a);
-    EXPECT_EQ(addressList(), (QStringList{a, b}));
+    EXPECT_EQ(addressList(), (QStringList { a, b }));
     EXPECT_EQ(addressBox(), a);
     EXPECT_EQ(statusLine(), a);
     EXPECT_FALSE(find<QWidget>("Pan_fz")->isVisible());
@@ -125,7 +125,7 @@ TEST_F(Navigation, TypedAddressesAreListedMostRecentFirstWithoutDuplicates)
     EXPECT_TRUE(addressBox().endsWith(QStringLiteral(".htm")));
     EXPECT_NE(addressBox(), a);
     EXPECT_EQ(statusLine(), addressBox());
-    EXPECT_EQ(addressList(), (QStringList{a, b}));
+    EXPECT_EQ(addressList(), (QStringList { a, b }));
 }
 
 TEST_F(Navigation, EnterInTheAddressBoxOpensTheAddress)
@@ -135,7 +135,7 @@ TEST_F(Navigation, EnterInTheAddressBoxOpensTheAddress)
     edit->setText(a);
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_TRUE(pageText().contains(QStringLiteral("第一页")));
-    EXPECT_EQ(addressList(), (QStringList{a}));
+    EXPECT_EQ(addressList(), (QStringList { a }));
 }
 
 TEST_F(Navigation, AWebAddressGoesToTheDesktopsBrowserAndIsListed)
@@ -143,7 +143,7 @@ TEST_F(Navigation, AWebAddressGoesToTheDesktopsBrowserAndIsListed)
     window().OpenAddress(QStringLiteral("https://www.holvane.example.org/handbook/"));
     ASSERT_EQ(desktop.opened.size(), 1);
     EXPECT_EQ(desktop.opened.front(), QUrl(QStringLiteral("https://www.holvane.example.org/handbook/")));
-    EXPECT_EQ(addressList(), (QStringList{QStringLiteral("https://www.holvane.example.org/handbook/")}));
+    EXPECT_EQ(addressList(), (QStringList { QStringLiteral("https://www.holvane.example.org/handbook/") }));
     EXPECT_TRUE(pageText().contains(QStringLiteral("已在浏览器中打开")));
 
     desktop.opened.clear();
@@ -155,8 +155,8 @@ TEST_F(Navigation, AWebAddressGoesToTheDesktopsBrowserAndIsListed)
 TEST_F(Navigation, AnAddressTheTextPageCannotShowGetsAnErrorPageNamingIt)
 {
     const QString missing = QString::fromStdString((temp / "missing.htm").u8string());
-    for (const QString &address : {missing, QStringLiteral("www.holvane.example.org"),
-                                   QStringLiteral("ftp://files.example.org/a.htm"), QStringLiteral("http://")}) {
+    for (const QString &address : { missing, QStringLiteral("www.holvane.example.org"),
+             QStringLiteral("ftp://files.example.org/a.htm"), QStringLiteral("http://") }) {
         SCOPED_TRACE(address.toStdString());
         window().OpenAddress(address);
         EXPECT_TRUE(pageText().contains(address)) << pageText().toStdString();
@@ -176,7 +176,7 @@ TEST_F(Navigation, ALinkInsideAPageIsAnnouncedButNotListed)
     find<QTextBrowser>("WebBrowser1")->setSource(QUrl(QStringLiteral("b.htm")));
     EXPECT_TRUE(pageText().contains(QStringLiteral("第二页")));
     EXPECT_EQ(statusLine(), b);
-    EXPECT_EQ(addressList(), (QStringList{a}));
+    EXPECT_EQ(addressList(), (QStringList { a }));
 }
 
 } // namespace

@@ -91,15 +91,15 @@ TEST_F(PictureViewing, DraggingKeepsTheWidePictureInsideItsPanel)
     EXPECT_EQ(find<QWidget>("Label4")->toolTip(), kDragHint);
     EXPECT_EQ(find<QWidget>("Label4")->cursor().shape(), Qt::OpenHandCursor);
 
-    drag("Label4", {100, 100}, {60, 70});
+    drag("Label4", { 100, 100 }, { 60, 70 });
     EXPECT_EQ(page->pos(), QPoint(-40, -30));
-    mouse("Label4", QEvent::MouseMove, Qt::LeftButton, {-9000, -9000});
+    mouse("Label4", QEvent::MouseMove, Qt::LeftButton, { -9000, -9000 });
     EXPECT_EQ(page->pos(), QPoint(panel.width() - 3000, panel.height() - 2000));
-    mouse("Label4", QEvent::MouseMove, Qt::LeftButton, {9000, 9000});
+    mouse("Label4", QEvent::MouseMove, Qt::LeftButton, { 9000, 9000 });
     EXPECT_EQ(page->pos(), QPoint(0, 0));
-    mouse("Label4", QEvent::MouseButtonRelease, Qt::LeftButton, {9000, 9000});
+    mouse("Label4", QEvent::MouseButtonRelease, Qt::LeftButton, { 9000, 9000 });
     // After the release a move drags nothing.
-    mouse("Label4", QEvent::MouseMove, Qt::LeftButton, {0, 0});
+    mouse("Label4", QEvent::MouseMove, Qt::LeftButton, { 0, 0 });
     EXPECT_EQ(page->pos(), QPoint(0, 0));
 }
 
@@ -107,11 +107,11 @@ TEST_F(PictureViewing, ANarrowPictureStaysAtLeftZeroAndTheRightButtonStartsNoDra
 {
     QLabel *page = pictureOnPage(40, 3000);
     EXPECT_EQ(find<QWidget>("Label4")->toolTip(), kDragHint);
-    drag("Label4", {20, 500}, {300, 400});
+    drag("Label4", { 20, 500 }, { 300, 400 });
     EXPECT_EQ(page->pos(), QPoint(0, -100));
-    mouse("Label4", QEvent::MouseButtonRelease, Qt::LeftButton, {300, 400});
+    mouse("Label4", QEvent::MouseButtonRelease, Qt::LeftButton, { 300, 400 });
 
-    drag("Label4", {20, 500}, {20, 200}, Qt::RightButton);
+    drag("Label4", { 20, 500 }, { 20, 200 }, Qt::RightButton);
     EXPECT_EQ(page->pos(), QPoint(0, -100));
 
     pictureOnPage(40, 30);
@@ -124,7 +124,7 @@ TEST_F(PictureViewing, DoubleClickEnlargesThePaneAndRestoresItsNeighbours)
     selectNode(21); // memo and picture
     ASSERT_TRUE(shown("Pan_fz"));
     ASSERT_TRUE(shown("Pan_pic"));
-    mouse("Label3", QEvent::MouseButtonDblClick, Qt::LeftButton, {5, 5});
+    mouse("Label3", QEvent::MouseButtonDblClick, Qt::LeftButton, { 5, 5 });
     EXPECT_FALSE(window().PictureNormal);
     EXPECT_FALSE(shown("Pan_M"));
     EXPECT_FALSE(shown("Pan_fz"));
@@ -133,7 +133,7 @@ TEST_F(PictureViewing, DoubleClickEnlargesThePaneAndRestoresItsNeighbours)
     EXPECT_EQ(image->size(), window().picturePane()->image().size());
     EXPECT_FALSE(image->hasScaledContents());
 
-    mouse("Label3", QEvent::MouseButtonDblClick, Qt::LeftButton, {5, 5});
+    mouse("Label3", QEvent::MouseButtonDblClick, Qt::LeftButton, { 5, 5 });
     EXPECT_TRUE(window().PictureNormal);
     EXPECT_TRUE(shown("Pan_M"));
     EXPECT_TRUE(shown("Pan_fz"));

@@ -28,7 +28,7 @@ void whenModal(std::function<void(QWidget *)> step)
     });
 }
 
-class SmallWindows : public AppFixture {};
+class SmallWindows : public AppFixture { };
 
 TEST(MessageWindowWidth, FollowsTheTextsGbkLength)
 {
@@ -37,11 +37,11 @@ TEST(MessageWindowWidth, FollowsTheTextsGbkLength)
         int width;
     };
     const Case cases[] = {
-        {QStringLiteral("一二三四五六七八九十"), 200},
-        {QString(200, QLatin1Char('x')), 200},
-        {QString(201, QLatin1Char('x')), 231},
-        {QString(150, QChar(0x4E00)), 330},
-        {QString(), 200},
+        { QStringLiteral("一二三四五六七八九十"), 200 },
+        { QString(200, QLatin1Char('x')), 200 },
+        { QString(201, QLatin1Char('x')), 231 },
+        { QString(150, QChar(0x4E00)), 330 },
+        { QString(), 200 },
     };
     for (const Case &c : cases)
         EXPECT_EQ(app::messageWindowWidth(c.text), c.width) << c.text.size();
@@ -55,7 +55,7 @@ TEST_F(SmallWindows, TheMessageWindowCentresItsTextAndButtonAndClosesOnTheButton
     EXPECT_EQ(message->windowTitle(), QStringLiteral("HolvaneV1.0"));
     auto *label = message->findChild<QLabel *>(QStringLiteral("Label1"));
     auto *button = message->findChild<QPushButton *>(QStringLiteral("Button1"));
-    for (const QString &text : {QStringLiteral("计算完毕"), QString(150, QChar(0x4E00))}) {
+    for (const QString &text : { QStringLiteral("计算完毕"), QString(150, QChar(0x4E00)) }) {
         message->prepare(text);
         EXPECT_EQ(label->text(), text);
         EXPECT_EQ(button->x(), (message->width() - button->width()) / 2);
@@ -87,7 +87,7 @@ TEST_F(SmallWindows, TheEnlargedPictureWindowClosesOnADoubleClick)
     EXPECT_EQ(image->toolTip(), QStringLiteral("双击关闭窗口"));
     form->show();
     QMouseEvent press(QEvent::MouseButtonDblClick, QPointF(5, 5), image->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
+        Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(image, &press);
     EXPECT_FALSE(form->isVisible());
 }
@@ -101,8 +101,8 @@ TEST_F(SmallWindows, TheAboutBoxShowsTheVersionAndItsLinkOpensThePublishersPage)
         EXPECT_EQ(modal->windowTitle(), QStringLiteral("版本说明"));
         EXPECT_EQ(modal->size(), QSize(352, 310));
         auto *link = modal->findChild<QLabel *>(QStringLiteral("Label_web"));
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), link->mapToGlobal(QPointF(2, 2)),
-                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), link->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+            Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(link, &release);
     });
     window().N_aboutClick();
