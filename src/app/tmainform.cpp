@@ -16,11 +16,13 @@
 #include "app/picturesurface.h"
 #include "app/pageframe.h"
 #include "app/panelayout.h"
+#include "app/pictures.h"
 #include "app/placeholderwindow.h"
 #include "app/screenscaling.h"
 #include "app/startup.h"
 #include "app/taboutbox.h"
 #include "app/webbrowser.h"
+#include "app/treeimagedelegate.h"
 
 #include <QAction>
 #include <QApplication>
@@ -139,7 +141,9 @@ void TMainForm::guard(const std::function<void()> &work)
 
 QToolButton *TMainForm::addToolButton(const char *name, const QString &caption, const QString &hint, int icon)
 {
-    auto *action = new QAction(style()->standardIcon(static_cast<QStyle::StandardPixmap>(icon)), caption, this);
+    const QIcon own = toolbarIcon(QString::fromLatin1(name));
+    auto *action = new QAction(own.isNull() ? style()->standardIcon(static_cast<QStyle::StandardPixmap>(icon)) : own,
+                               caption, this);
     action->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
     action->setToolTip(hint.isEmpty() ? caption : hint);
     auto *button = new QToolButton(ToolBar1);
@@ -242,6 +246,7 @@ void TMainForm::buildNavigator(QSplitter *splitter)
     m_tree->setWordWrap(true);
     m_tree->setFont(songti(16));
     m_tree->setIconSize(QSize(16, 16));
+    m_tree->setItemDelegate(new TreeImageDelegate(m_tree));
     auto *catalogue = filledPage("TabSheet1", m_tree);
     PageControl->addTab(catalogue, QStringLiteral("目录"));
 
@@ -877,7 +882,7 @@ void TMainForm::PageControlChange()
 
 void TMainForm::N_aboutClick()
 {
-    TAboutBox box(aboutBoxPicture(), [this](const QString &address) { OpenAddress(address); }, this);
+    TAboutBox box(aboutPicture(), [this](const QString &address) { OpenAddress(address); }, this);
     box.exec();
 }
 
