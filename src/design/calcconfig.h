@@ -60,7 +60,7 @@ struct CardFieldConfig {
     std::string field;
     std::string heading;
     bool memo = true; // false: a one-line edit
-    int stretch = 1; // share of the card's height a memo takes
+    int stretch = 1; // share of the card's width
 };
 
 struct ReferenceConfig {
@@ -71,7 +71,7 @@ struct ReferenceConfig {
     std::string pickerLabel; // "参数:K"; empty: read only
     bool checkEmpty = false; // "没有这类数值!" on an empty cell
     bool slotCount = false; // appends "i(槽数)为：" and the cell to the result memo
-    std::vector<CardFieldConfig> cards; // shown as record cards instead of a grid
+    std::vector<CardFieldConfig> cards {}; // shown as record cards instead of a grid
     int cardsInView = 2;
 };
 

@@ -184,6 +184,10 @@ void CalcStage::build()
     if (QWidget *references = buildReferences())
         gridRow->addWidget(references, 1);
     left->addLayout(gridRow, 4);
+    // Record cards take the width of the page under the parameter grid.
+    for (auto &reference : m_references)
+        if (reference->cards)
+            left->addWidget(reference->cards, 3);
 
     left->addWidget(header(text("计算结果"), this));
     m_result = new QPlainTextEdit(this);
@@ -237,19 +241,19 @@ QWidget *CalcStage::buildReferences()
         for (const ReferenceConfig &config : stage->references) {
             auto reference = std::make_unique<Reference>();
             reference->config = &config;
+            if (!config.cards.empty()) {
+                reference->cards = new ReferenceCards(config.cards, config.cardsInView, this);
+                reference->cards->setObjectName(QString::fromStdString(config.grid));
+            }
             m_references.push_back(std::move(reference));
         }
-    if (m_references.empty())
+    if (std::all_of(m_references.begin(), m_references.end(), [](const auto &r) { return r->cards != nullptr; }))
         return nullptr;
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("PageControl1"));
     for (auto &reference : m_references) {
-        if (!reference->config->cards.empty()) {
-            reference->cards = new ReferenceCards(reference->config->cards, reference->config->cardsInView, m_tabs);
-            reference->cards->setObjectName(QString::fromStdString(reference->config->grid));
-            m_tabs->addTab(reference->cards, QString::fromStdString(reference->config->tab));
+        if (reference->cards)
             continue;
-        }
         reference->view = new QTableView(m_tabs);
         reference->view->setObjectName(QString::fromStdString(reference->config->grid));
         reference->view->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -318,15 +322,20 @@ void CalcStage::showParts()
                 shown = shown && choice.caption == m_choice;
         region->setVisible(shown);
     }
-    if (m_tabs) {
-        m_tabs->setVisible(!m_stage->references.empty());
-        for (int i = 0; i < static_cast<int>(m_references.size()); ++i) {
-            bool own = false;
-            for (const ReferenceConfig &config : m_stage->references)
-                own = own || &config == m_references[static_cast<size_t>(i)]->config;
-            m_tabs->setTabVisible(i, own);
+    bool anyTab = false;
+    for (auto &reference : m_references) {
+        bool own = false;
+        for (const ReferenceConfig &config : m_stage->references)
+            own = own || &config == reference->config;
+        if (reference->cards) {
+            reference->cards->setVisible(own);
+            continue;
         }
+        anyTab = anyTab || own;
+        m_tabs->setTabVisible(m_tabs->indexOf(reference->view), own);
     }
+    if (m_tabs)
+        m_tabs->setVisible(anyTab);
 }
 
 void CalcStage::closeTables()

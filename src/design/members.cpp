@@ -338,9 +338,12 @@ MemberConfig eccentric()
     StageConfig sheji = stage("sheji", "SpeedButton1", "TableSheji", "B1-2-33.DB", 3, "DBGridSheji");
     sheji.itemHeading = "公式类别";
     sheji.columns = { { "序号", 40 }, { "计算项目", 150 }, { "符号", 60 } };
-    ReferenceConfig types { "Table1", "B1-2-29.DB", "DBCtrlGrid1", "偏心轮类型及工作段" };
-    types.cards = { { "DBEdit1", "类型", "类型", false }, { "DBMemo4", "工作段γ1", "γ1" },
-        { "DBMemo5", "工作段γ2", "γ2" }, { "DBMemo2", "工作特点及使用说明", "工作特点及使用说明", true, 3 } };
+    ReferenceConfig types;
+    types.tableComponent = "Table1";
+    types.table = "B1-2-29.DB";
+    types.grid = "DBCtrlGrid1";
+    types.cards = { { "DBEdit1", "类型", "类型", false, 4 }, { "DBMemo4", "工作段γ1", "γ1", true, 2 },
+        { "DBMemo5", "工作段γ2", "γ2", true, 2 }, { "DBMemo2", "工作特点及使用说明", "工作特点及使用说明", true, 6 } };
     sheji.references = { types };
     sheji.pictures = { formulaPicture("DBImage4") };
     sheji.grid = "StringGrid2";

@@ -2,9 +2,11 @@
 
 #include "design/calcconfig.h"
 
-#include <QScrollArea>
+#include <QWidget>
 #include <vector>
 
+class QGridLayout;
+class QScrollArea;
 class QVBoxLayout;
 
 namespace holvane::store {
@@ -14,10 +16,10 @@ class Cursor;
 namespace holvane::design {
 
 // A reference table shown as record cards in one column (DBCtrlGrid1 of the
-// eccentric window): every record a card with its fields under their
-// headings, a fixed number of cards in view and the rest reached by
-// scrolling. For reading only.
-class ReferenceCards : public QScrollArea {
+// eccentric window): the field headings in a row on top, below them one card
+// per record with its fields side by side, a fixed number of cards in view
+// and the rest reached by scrolling. For reading only.
+class ReferenceCards : public QWidget {
     Q_OBJECT
 public:
     ReferenceCards(std::vector<CardFieldConfig> fields, int cardsInView, QWidget *parent = nullptr);
@@ -27,16 +29,20 @@ public:
     void clear();
     int cardCount() const { return static_cast<int>(m_cards.size()); }
     QWidget *card(int index) const { return m_cards.at(static_cast<size_t>(index)); }
+    // The height the cards share.
+    int viewHeight() const;
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QWidget *buildCard(store::Cursor &cursor);
+    void layOut(QGridLayout &grid) const;
     void fitCards();
 
     std::vector<CardFieldConfig> m_fields;
     int m_cardsInView;
+    QScrollArea *m_scroll = nullptr;
     QWidget *m_content = nullptr;
     QVBoxLayout *m_column = nullptr;
     std::vector<QWidget *> m_cards;

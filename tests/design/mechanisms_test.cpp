@@ -157,8 +157,8 @@ TEST_F(Mechanisms, SingleStageWindowsOpenTheirStageOnConfirmAndCloseItOnReturn)
 TEST_F(Mechanisms, ScrewClampForceWithItsOneLineCategoryAndSave)
 {
     confirm("TF_Luoxuanjiajin");
-    EXPECT_EQ(part<QPlainTextEdit>("DBMemo2")->toPlainText(),
-        QStringLiteral("rf=d0/3\nW0=Q·L/(rf·tanφ1+rz·tan(α+φ2'))"));
+    EXPECT_EQ(
+        part<QPlainTextEdit>("DBMemo2")->toPlainText(), QStringLiteral("rf=d0/3\nW0=Q·L/(rf·tanφ1+rz·tan(α+φ2'))"));
     EXPECT_FALSE(part<QLabel>("DBImage1")->pixmap().isNull());
     click("SpeedButton3");
     const long double w0 = 100.0L * 120 / (9.0L / 3 * tand(5.7106L) + 5.4317L * tand(2.9354L + 6.5868L));
@@ -201,13 +201,13 @@ TEST_F(Mechanisms, EccentricTypeCardsTwoInView)
     ASSERT_EQ(cards->cardCount(), 3);
     EXPECT_EQ(cards->card(0)->findChild<QLineEdit *>(QStringLiteral("DBEdit1"))->text(),
         QStringLiteral("圆偏心（对称工作段）"));
-    EXPECT_EQ(cards->card(0)->findChild<QPlainTextEdit *>(QStringLiteral("DBMemo4"))->toPlainText(),
-        QStringLiteral("45°"));
-    EXPECT_EQ(cards->card(0)->findChild<QPlainTextEdit *>(QStringLiteral("DBMemo5"))->toPlainText(),
-        QStringLiteral("135°"));
+    EXPECT_EQ(
+        cards->card(0)->findChild<QPlainTextEdit *>(QStringLiteral("DBMemo4"))->toPlainText(), QStringLiteral("45°"));
+    EXPECT_EQ(
+        cards->card(0)->findChild<QPlainTextEdit *>(QStringLiteral("DBMemo5"))->toPlainText(), QStringLiteral("135°"));
     EXPECT_EQ(cards->card(2)->findChild<QPlainTextEdit *>(QStringLiteral("DBMemo2"))->toPlainText(),
         QStringLiteral("升角处处相等。"));
-    EXPECT_EQ(cards->card(0)->height(), cards->viewport()->height() / 2);
+    EXPECT_EQ(cards->card(0)->height(), cards->viewHeight() / 2);
     EXPECT_GT(cards->card(0)->height(), 0);
     // The cards close with the stage and with the window.
     click("SpeedButton9");
@@ -255,8 +255,8 @@ TEST_F(Mechanisms, EccentricReportsOfBothStages)
     const long double lift = std::atan(2 * sind(90) / (25 - 2 * cosd(90))) * 180 / 3.14159265358979323846L;
     EXPECT_EQ(memoLines("Memo3"),
         reportOf("偏心夹紧机构", "DuDoz",
-            { "偏心轮参数：", "接触点升角", "α", "公式：a=arctan(e*sin(g)/(R-e*cos(g)))", "参数:e = 2",
-                "参数:g = 90", "参数:R = 25", "计算结果 = " + cut(lift) }));
+            { "偏心轮参数：", "接触点升角", "α", "公式：a=arctan(e*sin(g)/(R-e*cos(g)))", "参数:e = 2", "参数:g = 90",
+                "参数:R = 25", "计算结果 = " + cut(lift) }));
     click("SpeedButton9");
 
     click("SButton1");
@@ -301,9 +301,9 @@ TEST_F(Mechanisms, CamReportsOfBothStages)
     const long double w0 = 80.0L * 80 / (20 * tand(5 + 5.7106L) + 15 * tand(5.7106L));
     EXPECT_EQ(memoLines("Memo3"),
         reportOf("端面凸轮夹紧机构", "dudoz",
-            { "计算类别：", "夹紧力", "W0", "公式：W0=Q*L/(rcp*tan(a+phi2)+rf*tan(phi1))", "参数:Q = 80",
-                "参数:L = 80", "参数:rcp = 20", "参数:a = 5", "参数:phi2 = 5.7106", "参数:rf = 15",
-                "参数:phi1 = 5.7106", "计算结果 = " + cut(w0) }));
+            { "计算类别：", "夹紧力", "W0", "公式：W0=Q*L/(rcp*tan(a+phi2)+rf*tan(phi1))", "参数:Q = 80", "参数:L = 80",
+                "参数:rcp = 20", "参数:a = 5", "参数:phi2 = 5.7106", "参数:rf = 15", "参数:phi1 = 5.7106",
+                "计算结果 = " + cut(w0) }));
     EXPECT_EQ(cut(w0), QStringLiteral("1211.461"));
     click("SpeedButton8");
 
