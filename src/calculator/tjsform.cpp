@@ -301,7 +301,7 @@ QWidget *Tjsform::buildKeypad()
     TeThemeEdit2->installEventFilter(new TypingFilter(m_ctx.messages(), this));
     grid->addWidget(TeThemeEdit2, 0, 0, 1, 6);
     QFont keyFont = font();
-    keyFont.setPixelSize(11);
+    keyFont.setPixelSize(10); // "arcctan" whole in a key of the unscaled window
     int i = 0;
     for (const KeyDef &def : kKeys) {
         QPushButton *b = namedButton(panel, def.name, QString::fromUtf8(def.caption));

@@ -9,6 +9,7 @@
 #include "app/errorguard.h"
 #include "app/messageservice.h"
 #include "app/screenscaling.h"
+#include "query/groupedlines.h"
 #include "query/resulthistory.h"
 #include "query/workfile.h"
 
@@ -253,7 +254,7 @@ void Tfrm_cxls::SpeedButton1Click()
     if (saved.isEmpty())
         return;
     for (const QString &line : { QStringLiteral("    "), kRule, saved, kRule })
-        Memo1->appendPlainText(line);
+        Memo1->appendPlainText(groupLines(line));
 }
 
 void Tfrm_cxls::SpeedButton2Click()
@@ -296,7 +297,7 @@ void Tfrm_cxls::BitBtn7Click()
         m_ctx.messages().inform(QStringLiteral("无法读取文件“%1”").arg(file), windowTitle());
         return;
     }
-    Memo1->setPlainText(text);
+    Memo1->setPlainText(groupLines(text));
     m_ctx.query.workFile = file;
     m_ctx.query.workFileOwned = QFileInfo::exists(file);
 }

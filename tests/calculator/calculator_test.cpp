@@ -264,6 +264,28 @@ TEST_F(Calculator, DoubleClickZoomsTheFormulaPicture)
     EXPECT_EQ(natural.width(), 400); // the picture whole, not the fitted view
     EXPECT_EQ(zoom->size(), QSize(natural.width() + 9, natural.height() + 23));
     zoom->close();
+
+    auto *diagram = calc().findChild<QLabel *>(QStringLiteral("DBImage2"));
+    ASSERT_FALSE(diagram->pixmap().isNull());
+    QTest::mouseDClick(diagram, Qt::LeftButton);
+    EXPECT_TRUE(zoom->isVisible());
+    EXPECT_EQ(zoom->windowTitle(), QStringLiteral("图形说明放大"));
+    zoom->close();
+}
+
+TEST_F(Calculator, HelpMenuOpensTheHelpDocumentAndTheAboutBox)
+{
+    calc().findChild<QAction *>(QStringLiteral("CustomItem7"))->trigger();
+    ASSERT_EQ(desktop.opened.size(), 1);
+    EXPECT_EQ(
+        desktop.opened[0].toLocalFile(), QString::fromStdString((appDir / "help" / "工程计算器.html").u8string()));
+    calc().findChild<QAction *>(QStringLiteral("CustomItem8"))->trigger();
+    auto *about = calc().findChild<QDialog *>(QStringLiteral("Form3"));
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(about->windowTitle(), QStringLiteral("关于"));
+    EXPECT_EQ(about->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("工程计算器V1.0"));
+    about->close();
 }
 
 TEST_F(Calculator, MenuItemOfTheMainWindowOpensCalculators)

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTextDocument>
 #include <QToolButton>
 
 namespace holvane::test {
@@ -146,6 +147,23 @@ TEST_F(HistoryWindowTest, WorkingTextFiles)
     desktop.nextSaveName = file("other.rst");
     click("BitBtn4");
     EXPECT_EQ(readFile(temp / "other.rst"), "另一段\n");
+    EXPECT_TRUE(messageTexts().empty());
+}
+
+TEST_F(HistoryWindowTest, AFileOfManyLinesOpensAndSavesBackUnchanged)
+{
+    window();
+    open();
+    std::string lines;
+    for (int i = 0; i < 3000; ++i)
+        lines += "第" + std::to_string(i) + "行\n";
+    writeFile(temp / "long.rst", lines);
+    desktop.nextOpenName = file("long.rst");
+    click("BitBtn7");
+    EXPECT_EQ(work()->toPlainText().toStdString(), lines);
+    EXPECT_LT(work()->document()->blockCount(), 100);
+    click("BitBtn4");
+    EXPECT_EQ(readFile(temp / "long.rst"), lines);
     EXPECT_TRUE(messageTexts().empty());
 }
 
