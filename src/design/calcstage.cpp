@@ -122,6 +122,8 @@ void CalcStage::build()
     m_itemGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_itemGrid->verticalHeader()->setDefaultSectionSize(22);
     m_itemGrid->horizontalHeader()->setVisible(first.itemTitles);
+    // Without titles the one column takes the grid's width.
+    m_itemGrid->horizontalHeader()->setStretchLastSection(!first.itemTitles);
     m_itemModel = new app::TableModel(this);
     m_itemGrid->setModel(m_itemModel);
     connect(m_itemGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,

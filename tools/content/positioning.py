@@ -252,21 +252,17 @@ def involute_tooth_space(s, cx, cy, rb, rp, ra, rf, z, center_angle, dash=None):
 def gear_picture(title, note, labels):
     s = Svg(340, 260)
     caption(s, title)
-    m, z = 9.0, 24
+    m, z = 16.0, 24
     alpha = math.radians(20)
     rp = m * z / 2
     rb = rp * math.cos(alpha)
     ra, rf = rp + m, rp - 1.25 * m
-    cx, cy = 170, 40 + rp + 60
-    span = 56
-    # teeth between three spaces around the top, drawn as an arc of the gear
-    for k in range(-2, 3):
-        involute_tooth_space(s, cx, cy, rb, rp, ra, rf, z, 90 + k * 360 / z)
-    # tooth tips between the spaces
-    for k in range(-2, 2):
-        a1 = 90 + k * 360 / z
-        a2 = a1 + 360 / z
-        tip = math.pi / (2 * z) * 0.6
+    cx, cy = 170, 250
+    span = 28
+    # five tooth spaces around the top, joined by the tooth tips
+    spaces = [involute_tooth_space(s, cx, cy, rb, rp, ra, rf, z, 90 + k * 360 / z) for k in range(-2, 3)]
+    for (_, right), (left, _) in zip(spaces, spaces[1:]):
+        s.line(right[-1][0], right[-1][1], left[-1][0], left[-1][1], 1.6)
     s.polyline(arc_points(cx, cy, rp, 90 - span, 90 + span, 30), THIN, dash="14,3,2,3")
     # pin in the middle space touching the flanks at the pitch circle
     aM = alpha + math.pi / (2 * z)
@@ -310,11 +306,9 @@ def helical_gear():
     x0, y0, w, h = 262, 30, 64, 60
     s.rect(x0, y0, w, h, 1.0)
     b = math.radians(15)
-    for i in range(-2, 5):
-        xa = x0 + i * 14
-        xb = xa + h * math.tan(b)
-        s.line(max(x0, xa), y0 + h if xa >= x0 else y0 + h - (x0 - xa) / math.tan(b), min(x0 + w, xb),
-               y0 if xb <= x0 + w else y0 + (xb - x0 - w) / math.tan(b), THIN)
+    for i in range(4):
+        xa = x0 + 6 + i * 14
+        s.line(xa, y0 + h, xa + h * math.tan(b), y0, THIN)
     s.text(x0 + w / 2, y0 + h + 14, "β", 12, "middle")
     return s
 
