@@ -40,8 +40,9 @@ QStringList runTour(TMainForm &window, const QString &directory)
     const struct {
         int code;
         const char *file;
-    } stops[] = {{pagecode::Text, "2-text.png"}, {pagecode::Picture, "3-picture.png"},
-                 {pagecode::Calculator, "4-calculator.png"}};
+    } stops[] = { { pagecode::Text, "2-text.png" }, { pagecode::Picture, "3-picture.png" },
+        { pagecode::Calculator, "4-calculator.png" }, { pagecode::Cards, "5-cards.png" },
+        { pagecode::Curve, "6-curve.png" } };
     for (const auto &stop : stops) {
         const int position = firstNodeOfType(window, stop.code);
         if (position < 0)
