@@ -108,7 +108,8 @@ struct StageConfig {
     std::vector<PictureConfig> pictures;
     std::vector<TextMemoConfig> memos;
     std::vector<ReferenceConfig> references;
-    int firstTab = 0;
+    int firstTab = 0; // the reference tab in front when the window is created
+    std::string referenceHeading; // over the reference tabs; empty: none
     std::vector<ChoiceConfig> choices;
     std::string choicePanel;
     std::string initialMemo = "DBMemo1";

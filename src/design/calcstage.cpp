@@ -266,7 +266,16 @@ QWidget *CalcStage::buildReferences()
             [this, raw](const QModelIndex &index) { guard([&] { pick(*raw->config, index.row(), index.column()); }); });
         m_tabs->addTab(reference->view, QString::fromStdString(reference->config->tab));
     }
-    return m_tabs;
+    m_tabs->setCurrentIndex(m_stages.front()->firstTab);
+    const std::string &heading = m_stages.front()->referenceHeading;
+    if (heading.empty())
+        return m_tabs;
+    auto *region = new QWidget(this);
+    auto *box = new QVBoxLayout(region);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->addWidget(header(QString::fromStdString(heading), region));
+    box->addWidget(m_tabs);
+    return region;
 }
 
 void CalcStage::openStage(const StageConfig &stage, const std::string &table, const std::string &choice)

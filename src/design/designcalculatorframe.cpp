@@ -7,6 +7,7 @@
 #include "design/calcstage.h"
 #include "design/framehook.h"
 #include "design/parametergrid.h"
+#include "query/gbklengthvalidator.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -29,6 +31,8 @@ constexpr int kButtonWidth = 140;
 constexpr int kButtonHeight = 46;
 constexpr int kColumnWidth = 150;
 constexpr int kChoiceHeight = 30;
+// The task fields take no more than the text fields of cx_jl.db hold.
+constexpr int kTaskFieldBytes = 40;
 const QSize kDesignSize(860, 650);
 
 QFont songti(int pixels)
@@ -45,6 +49,8 @@ DesignCalculatorFrame::DesignCalculatorFrame(app::AppContext &context, const Mem
     , m_context(context)
     , m_member(member)
 {
+    if (const QScreen *shown = screen())
+        m_screenWidth = shown->size().width();
     setObjectName(QString::fromStdString(member.window));
     setWindowTitle(QString::fromStdString(member.caption));
     auto *layout = new QHBoxLayout(this);
@@ -52,7 +58,7 @@ DesignCalculatorFrame::DesignCalculatorFrame(app::AppContext &context, const Mem
     layout->setSpacing(0);
     m_panel = new QWidget(this);
     m_panel->setObjectName(QStringLiteral("Panel1"));
-    m_panel->setFixedWidth(kColumnWidth);
+    m_panel->setFixedWidth(scaled(kColumnWidth));
     m_image = new QLabel(m_panel);
     m_image->setObjectName(QStringLiteral("Image1"));
     layout->addWidget(m_panel);
@@ -97,6 +103,12 @@ CalcStage *DesignCalculatorFrame::stagePage(const std::string &page) const
     return found == m_pages.end() ? nullptr : found->second;
 }
 
+// A size of the 1024-wide layout on this screen.
+int DesignCalculatorFrame::scaled(int pixels) const
+{
+    return app::scaledFontPixels(pixels, m_screenWidth);
+}
+
 QPushButton *DesignCalculatorFrame::button(const std::string &name) const
 {
     return findChild<QPushButton *>(QString::fromStdString(name));
@@ -110,7 +122,7 @@ QWidget *DesignCalculatorFrame::buildTaskPage()
     box->addStretch(1);
     auto *title = new QLabel(QString::fromStdString(m_member.title), page);
     title->setObjectName(QStringLiteral("Label1"));
-    title->setFont(songti(48));
+    title->setFont(songti(scaled(48)));
     title->setAlignment(Qt::AlignCenter);
     box->addWidget(title);
     box->addStretch(1);
@@ -125,6 +137,7 @@ QWidget *DesignCalculatorFrame::buildTaskPage()
     const auto edit = [&](const char *name, const char *label, const std::string &initial) {
         auto *line = new QLineEdit(QString::fromStdString(initial), panel);
         line->setObjectName(QString::fromLatin1(name));
+        line->setValidator(new query::GbkLengthValidator(kTaskFieldBytes, line));
         line->installEventFilter(this);
         form->addRow(QString::fromUtf8(label), line);
         return line;
@@ -167,7 +180,7 @@ void DesignCalculatorFrame::buildColumn()
             continue;
         auto *b = new QPushButton(QString::fromStdString(config.caption), m_panel);
         b->setObjectName(QString::fromStdString(config.name));
-        b->setFont(songti(14));
+        b->setFont(songti(scaled(14)));
         m_column.push_back(b);
         switch (config.role) {
         case ButtonRole::Item:
@@ -235,15 +248,17 @@ void DesignCalculatorFrame::resizeEvent(QResizeEvent *event)
 // panel stands right below its item button.
 void DesignCalculatorFrame::stackColumn(const QWidget *panelAfter)
 {
-    const int left = m_image->x() + (m_image->width() - kButtonWidth) / 2;
+    const int buttonWidth = scaled(kButtonWidth);
+    const int buttonHeight = scaled(kButtonHeight);
+    const int left = m_image->x() + (m_image->width() - buttonWidth) / 2;
     int top = m_image->y() + 4;
     for (QPushButton *b : m_column) {
-        b->setGeometry(left, top, kButtonWidth, kButtonHeight);
-        top += kButtonHeight;
+        b->setGeometry(left, top, buttonWidth, buttonHeight);
+        top += buttonHeight;
         for (size_t i = 0; i < m_member.stages.size(); ++i) {
             QWidget *panel = m_choicePanels[i];
             if (panel && panel == panelAfter && m_member.stages[i].itemButton == b->objectName().toStdString()) {
-                panel->setGeometry(left, top, kButtonWidth, panel->height());
+                panel->setGeometry(left, top, buttonWidth, panel->height());
                 top += panel->height();
             }
         }

@@ -60,10 +60,12 @@ private:
     void stackColumn(const QWidget *panelAfter);
     DesignTask task() const;
     QPushButton *button(const std::string &name) const;
+    int scaled(int pixels) const;
 
     app::AppContext &m_context;
     const MemberConfig &m_member;
     bool m_stageOpen = false;
+    int m_screenWidth = 1024;
     QWidget *m_panel = nullptr;
     QLabel *m_image = nullptr;
     QStackedWidget *m_notebook = nullptr;

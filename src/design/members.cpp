@@ -420,7 +420,7 @@ MemberConfig collet()
     w0.itemHeading = "公式类别";
     w0.columns = { { "结构参数", 200 } };
     w0.references = { { "Table1", "B1-3-1-1.DB", "DBGrid1", "有关参数表", "", false, true } };
-    w0.pictures = { { "DBImage1", "公式图", "公式说明", "公式说明" }, { "Image2", "", "计算示意图", "计算示意图" } };
+    w0.pictures = { { "DBImage1", "公式图", "公式说明", "公式说明" }, { "Image2", "", "计算示意图", "" } };
     w0.grid = "StringGrid2";
     stageButtons(w0, "SpeedButton2", "SpeedButton6", "SpeedButton7", "SpeedButton9");
     w0.category = headingWithValues("尺寸计算类别：", { "结构参数" });
@@ -447,6 +447,7 @@ MemberConfig thinWalledChuck()
         { "Table3", "B1-3-7.DB", "DBGridEh2", "系数K3", "参数:K3" },
         { "Table4", "B1-3-8.DB", "DBGrid4", "系数K4", "参数:K4" } };
     s.firstTab = 2;
+    s.referenceHeading = "系数K表";
     s.pictures = { formulaPicture("DBImage1"), { "Image2", "", "参数示意图", "参数示意图" } };
     stageButtons(s, "SpeedButton3", "SpeedButton4", "SpeedButton5", "SpeedButton1");
     s.resultMemo = "Memo2";
