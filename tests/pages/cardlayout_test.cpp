@@ -95,8 +95,8 @@ TEST(CardLayout, FourLayoutsByTheTableOfPositions)
 TEST(CardLayout, CaptionsCentreByGbkBytesAndFollowTheBorder)
 {
     // "规格A" is 5 GBK bytes: half of it rounds to 2 (halves to even).
-    const FieldDef spec { "规格A", FieldType::Text, 20 };
-    const std::optional<CardLayout> layout = cardLayout({ spec, kMemo }, 4, 996);
+    const FieldDef sizeField { "规格A", FieldType::Text, 20 };
+    const std::optional<CardLayout> layout = cardLayout({ sizeField, kMemo }, 4, 996);
     ASSERT_TRUE(layout);
     EXPECT_EQ(layout->nameSeparator, 4 + 305);
     EXPECT_EQ(layout->nameCaption.left, 153 + 4 - 2 - 20);
