@@ -5,11 +5,11 @@
 #include "app/desktopservice.h"
 #include "app/messagerecorder.h"
 #include "app/tmainform.h"
+#include "guibench.h"
 #include "packer.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <benchmark/benchmark.h>
@@ -103,19 +103,5 @@ BENCHMARK(BM_ShowPage_Picture)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 int main(int argc, char **argv)
 {
-    QTemporaryDir runtime;
-    const QString screen = runtime.filePath(QStringLiteral("screen.json"));
-    QFile json(screen);
-    json.open(QIODevice::WriteOnly);
-    json.write(R"({"screens":[{"name":"s1","x":0,"y":0,"width":1024,"height":768,)"
-               R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})");
-    json.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screen.toLocal8Bit());
-    QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    program().window.reset();
-    return 0;
+    return holvane::bench::runGuiBenchmarks(argc, argv, [] { program().window.reset(); });
 }

@@ -7,6 +7,7 @@
 #include "app/messagerecorder.h"
 #include "app/pagecode.h"
 #include "app/tmainform.h"
+#include "guibench.h"
 #include "packer.h"
 #include "pages/fittedgrid.h"
 #include "pages/tfrm_tbl.h"
@@ -17,7 +18,6 @@
 #include "store/table.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -212,19 +212,5 @@ BENCHMARK(BM_TablePage_Pick)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    QTemporaryDir runtime;
-    const QByteArray screen = runtime.filePath(QStringLiteral("screen.json")).toLocal8Bit();
-    {
-        QFile f(QString::fromLocal8Bit(screen));
-        f.open(QIODevice::WriteOnly);
-        f.write(R"({"screens":[{"name":"s1","x":0,"y":0,"width":1024,"height":768,)"
-                R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})");
-    }
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screen);
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    program().window.reset();
-    return 0;
+    return holvane::bench::runGuiBenchmarks(argc, argv, [] { program().window.reset(); });
 }
