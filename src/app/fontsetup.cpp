@@ -15,15 +15,21 @@ void installFontsAndTranslation(QApplication &app)
     for (const char *family : {"黑体", "SimHei", "微软雅黑"})
         QFont::insertSubstitutions(QString::fromUtf8(family),
                                    {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Serif CJK SC")});
-    QFont font(QStringLiteral("宋体"));
-    font.setPixelSize(14);
-    QApplication::setFont(font);
+    QApplication::setFont(songtiFont(14));
 
     auto *translator = new QTranslator(&app);
     if (translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
     else
         delete translator;
+}
+
+QFont songtiFont(int pixels, bool bold)
+{
+    QFont font(QStringLiteral("宋体"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
 }
 
 } // namespace holvane::app

@@ -1,5 +1,6 @@
 #include "app/taboutbox.h"
 
+#include "app/fontsetup.h"
 #include "app/screenscaling.h"
 
 #include <QEvent>
@@ -14,14 +15,6 @@ namespace holvane::app {
 const char *const kPublisherAddress = "https://www.holvane.example.org/";
 
 namespace {
-
-QFont songti(int pixels, bool bold = false)
-{
-    QFont font(QStringLiteral("宋体"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 QLabel *label(
     QWidget *parent, const char *name, const QString &text, QRect where, const QFont &font, const QColor &colour)
@@ -53,14 +46,15 @@ TAboutBox::TAboutBox(const QImage &picture, std::function<void(const QString &)>
     image->setPixmap(QPixmap::fromImage(picture));
 
     const QColor navy(0, 0, 128);
-    label(this, "ProductName", QStringLiteral("Holvane"), { 104, 24, 232, 36 }, songti(27, true), navy);
-    label(this, "Version", QStringLiteral("版本：V1.0"), { 104, 70, 232, 28 }, songti(21), navy);
-    label(this, "Comments", QStringLiteral("机床夹具设计手册与设计计算"), { 24, 130, 310, 20 }, songti(14), Qt::black);
-    label(this, "Copyright", QStringLiteral("开发：Holvane 开发组"), { 24, 160, 310, 20 }, songti(14), Qt::black);
-    label(this, "Contact", QStringLiteral("联系：support@holvane.example.org"), { 24, 186, 310, 20 }, songti(14),
+    label(this, "ProductName", QStringLiteral("Holvane"), { 104, 24, 232, 36 }, songtiFont(27, true), navy);
+    label(this, "Version", QStringLiteral("版本：V1.0"), { 104, 70, 232, 28 }, songtiFont(21), navy);
+    label(this, "Comments", QStringLiteral("机床夹具设计手册与设计计算"), { 24, 130, 310, 20 }, songtiFont(14),
         Qt::black);
-    QLabel *link
-        = label(this, "Label_web", QString::fromUtf8(kPublisherAddress), { 24, 212, 310, 20 }, songti(14), Qt::blue);
+    label(this, "Copyright", QStringLiteral("开发：Holvane 开发组"), { 24, 160, 310, 20 }, songtiFont(14), Qt::black);
+    label(this, "Contact", QStringLiteral("联系：support@holvane.example.org"), { 24, 186, 310, 20 }, songtiFont(14),
+        Qt::black);
+    QLabel *link = label(
+        this, "Label_web", QString::fromUtf8(kPublisherAddress), { 24, 212, 310, 20 }, songtiFont(14), Qt::blue);
     QFont underlined = link->font();
     underlined.setUnderline(true);
     link->setFont(underlined);

@@ -1,5 +1,6 @@
 #include "app/tfrmmsg.h"
 
+#include "app/fontsetup.h"
 #include "app/screenscaling.h"
 #include "app/startup.h"
 #include "text/gbk.h"
@@ -36,9 +37,7 @@ Tfrmmsg::Tfrmmsg(QWidget *parent)
     setWindowTitle(QStringLiteral("HolvaneV1.0"));
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    QFont font(QStringLiteral("宋体"));
-    font.setPixelSize(14);
-    Label1->setFont(font);
+    Label1->setFont(songtiFont(14));
     Button1 = new QPushButton(QStringLiteral("确  定"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setFixedSize(75, 25);

@@ -10,6 +10,7 @@
 #include "app/data/treemodel.h"
 #include "app/desktopservice.h"
 #include "app/errorguard.h"
+#include "app/fontsetup.h"
 #include "app/history.h"
 #include "app/messageservice.h"
 #include "app/pagecode.h"
@@ -67,13 +68,6 @@ const char *const kPagesStatement = "select * from vtree where cframe is not nul
 // The handbook's page on the web ("手册在线").
 const char *const kHandbookAddress = "https://www.holvane.example.org/handbook/";
 
-QFont songti(int pixels)
-{
-    QFont font(QStringLiteral("宋体"));
-    font.setPixelSize(pixels);
-    return font;
-}
-
 QWidget *namedPanel(const char *name, QWidget *parent)
 {
     auto *panel = new QWidget(parent);
@@ -111,7 +105,7 @@ TMainForm::TMainForm(AppContext &context, QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString::fromUtf8(kProgramTitle));
-    setFont(songti(16));
+    setFont(songtiFont(16));
     m_ctx.windows.mainForm = this;
     buildLayout();
     resize(kDesignSize);
@@ -152,7 +146,7 @@ QToolButton *TMainForm::addToolButton(const char *name, const QString &caption, 
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setAutoRaise(true);
     button->setMinimumSize(67, 38);
-    button->setFont(songti(15));
+    button->setFont(songtiFont(15));
     ToolBar1->addWidget(button);
     return button;
 }
@@ -166,7 +160,7 @@ void TMainForm::buildToolBar()
     ToolBar1 = new QToolBar(CoolBar1);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setIconSize(QSize(20, 20));
-    ToolBar1->setFont(songti(15));
+    ToolBar1->setFont(songtiFont(15));
     bands->addWidget(ToolBar1);
 
     const auto wire = [this](QToolButton *button, void (TMainForm::*handler)()) {
@@ -244,7 +238,7 @@ void TMainForm::buildNavigator(QSplitter *splitter)
     m_tree->setAutoScroll(false);
     m_tree->setAllColumnsShowFocus(true);
     m_tree->setWordWrap(true);
-    m_tree->setFont(songti(16));
+    m_tree->setFont(songtiFont(16));
     m_tree->setIconSize(QSize(16, 16));
     m_tree->setItemDelegate(new TreeImageDelegate(m_tree));
     auto *catalogue = filledPage("TabSheet1", m_tree);
@@ -312,7 +306,7 @@ void TMainForm::buildContent(QSplitter *splitter)
     titleLayout->setContentsMargins(12, 0, 12, 0);
     Lbl_title = new QLabel(P_title);
     Lbl_title->setObjectName(QStringLiteral("Lbl_title"));
-    QFont titleFont = songti(20);
+    QFont titleFont = songtiFont(20);
     titleFont.setBold(true);
     Lbl_title->setFont(titleFont);
     titleLayout->addWidget(Lbl_title);

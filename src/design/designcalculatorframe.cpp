@@ -2,6 +2,7 @@
 
 #include "app/appcontext.h"
 #include "app/errorguard.h"
+#include "app/fontsetup.h"
 #include "app/pictures.h"
 #include "app/screenscaling.h"
 #include "design/calcstage.h"
@@ -34,13 +35,6 @@ constexpr int kChoiceHeight = 30;
 // The task fields take no more than the text fields of cx_jl.db hold.
 constexpr int kTaskFieldBytes = 40;
 const QSize kDesignSize(860, 650);
-
-QFont songti(int pixels)
-{
-    QFont font(QStringLiteral("宋体"));
-    font.setPixelSize(pixels);
-    return font;
-}
 
 } // namespace
 
@@ -122,7 +116,7 @@ QWidget *DesignCalculatorFrame::buildTaskPage()
     box->addStretch(1);
     auto *title = new QLabel(QString::fromStdString(m_member.title), page);
     title->setObjectName(QStringLiteral("Label1"));
-    title->setFont(songti(scaled(48)));
+    title->setFont(app::songtiFont(scaled(48)));
     title->setAlignment(Qt::AlignCenter);
     box->addWidget(title);
     box->addStretch(1);
@@ -180,7 +174,7 @@ void DesignCalculatorFrame::buildColumn()
             continue;
         auto *b = new QPushButton(QString::fromStdString(config.caption), m_panel);
         b->setObjectName(QString::fromStdString(config.name));
-        b->setFont(songti(scaled(14)));
+        b->setFont(app::songtiFont(scaled(14)));
         m_column.push_back(b);
         switch (config.role) {
         case ButtonRole::Item:

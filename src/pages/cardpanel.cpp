@@ -1,5 +1,6 @@
 #include "pages/cardpanel.h"
 
+#include "app/fontsetup.h"
 #include "store/cursor.h"
 #include "store/fieldvalue.h"
 
@@ -24,13 +25,6 @@ constexpr CardControl kDesignMemo { true, 230, 440, -1 };
 constexpr CardControl kDesignImage { true, 690, 290, -1 };
 constexpr int kDesignNameLine = 220;
 constexpr int kDesignPictureLine = 680;
-
-QFont songti(int pixels)
-{
-    QFont font(QStringLiteral("宋体"));
-    font.setPixelSize(pixels);
-    return font;
-}
 
 QFrame *separatorLine(QWidget *parent, const char *name)
 {
@@ -84,14 +78,14 @@ CardPanel::CardPanel(QWidget *parent)
     m_edit->setObjectName(QStringLiteral("DBEdit1"));
     m_edit->setReadOnly(true);
     m_edit->setFrame(false);
-    m_edit->setFont(songti(16));
+    m_edit->setFont(app::songtiFont(16));
     whiteWithoutBorder(m_edit);
 
     m_memo = new QPlainTextEdit(this);
     m_memo->setObjectName(QStringLiteral("DBMemo1"));
     m_memo->setReadOnly(true);
     m_memo->setFrameShape(QFrame::NoFrame);
-    m_memo->setFont(songti(15));
+    m_memo->setFont(app::songtiFont(15));
     m_memo->setToolTip(QStringLiteral("双击查询结果"));
     whiteWithoutBorder(m_memo);
 

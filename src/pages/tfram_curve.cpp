@@ -2,6 +2,7 @@
 
 #include "app/appcontext.h"
 #include "app/apperror.h"
+#include "app/fontsetup.h"
 #include "app/messageservice.h"
 #include "app/pagecode.h"
 #include "app/startup.h"
@@ -31,13 +32,6 @@ const char *const kYMaxSet = "最大纵坐标定义完毕";
 const char *const kXMaxFirst = "请先输入横坐标最大数值";
 const char *const kYMaxFirst = "请先输入纵坐标最大数值";
 const char *const kScaleOutOfRange = "缩放比例超出范围，不能处理";
-
-QFont songti(int pixels)
-{
-    QFont font(QStringLiteral("宋体"));
-    font.setPixelSize(pixels);
-    return font;
-}
 
 QLabel *colouredLabel(QWidget *parent, const QString &text, const QColor &colour, const QRect &geometry)
 {
@@ -73,7 +67,7 @@ TFram_curve::TFram_curve(app::AppContext &context, QWidget *host)
     , m_ctx(context)
 {
     setObjectName(QStringLiteral("Fram_curve"));
-    setFont(songti(14));
+    setFont(app::songtiFont(14));
     buildLayout();
 }
 

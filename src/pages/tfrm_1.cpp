@@ -3,6 +3,7 @@
 #include "app/appcontext.h"
 #include "app/data/datasource.h"
 #include "app/errorguard.h"
+#include "app/fontsetup.h"
 #include "app/pagecode.h"
 #include "app/tmainform.h"
 #include "pages/cardgrid.h"
@@ -65,9 +66,7 @@ TFrm_1::TFrm_1(app::AppContext &context, QWidget *host)
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
-    QFont font(QStringLiteral("宋体"));
-    font.setPixelSize(16);
-    setFont(font);
+    setFont(app::songtiFont(16));
 
     m_source = new app::DataSource(this);
     m_source->setObjectName(QStringLiteral("DataSource1"));
