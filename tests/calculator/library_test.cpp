@@ -156,8 +156,9 @@ TEST(FormulaLibrary, EveryFormulaMatchesItsWorkedExample)
                     return std::stod(v);
             return 0.0;
         };
-        if (!library.value("Flag").isNull() && library.value("Flag").integer() != 0)
+        if (!library.value("Flag").isNull() && library.value("Flag").integer() != 0) {
             EXPECT_TRUE(calculator::RelationsHold(library.text("公式说明"), valueOf)) << library.text("公式说明");
+        }
 
         double result = 0;
         ASSERT_TRUE(evaluator.BindVariables(grid));

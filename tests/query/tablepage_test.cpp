@@ -199,8 +199,9 @@ TEST_F(TablePageTest, FilterCases)
         EXPECT_EQ(column(0), c.rows) << c.name;
         // One message for the whole table, however many records fail.
         EXPECT_EQ(messageTexts().size(), c.message ? 1u : 0u) << c.name;
-        if (c.message)
+        if (c.message) {
             EXPECT_EQ(messageTexts()[0], QStringLiteral("查询条件不对或所选的字段不支持查询"));
+        }
         find->findChild<QPushButton *>(QStringLiteral("Button1"))->click();
         EXPECT_EQ(gridRows(), 3) << c.name << ": 撤销查询 shows every record again";
         find->close();
